@@ -1,0 +1,51 @@
+# Project-wide build settings and the helpers that every folder uses to add
+# its libraries, programs and tests the same way.
+
+add_compile_options(-Wall -Wextra -Werror)
+
+if(OMBRELO_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Everything runnable lands in bin/, control libraries in bin/controls/, so the
+# build tree has the same shape as the installed program folder.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
+set(OMBRELO_CONTROLS_DIR "${CMAKE_BINARY_DIR}/bin/controls")
+set(CMAKE_BUILD_RPATH_USE_ORIGIN ON)
+set(CMAKE_INSTALL_RPATH "$ORIGIN:$ORIGIN/../lib")
+
+# Environment for every test: Qt on the offscreen platform at 96 dots per inch,
+# and a private home so that no test touches the user's files.
+set(OMBRELO_TEST_ENV
+    "QT_QPA_PLATFORM=offscreen"
+    "QT_FONT_DPI=96"
+    "QT_ENABLE_HIGHDPI_SCALING=0"
+    "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/data"
+    "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/config"
+    "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-home/runtime"
+    "ASAN_OPTIONS=detect_leaks=0"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/test-home/runtime")
+
+# ombrelo_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
+# A GoogleTest executable whose cases are listed to CTest one by one.
+function(ombrelo_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         PROPERTIES ENVIRONMENT "${OMBRELO_TEST_ENV}")
+endfunction()
+
+# ombrelo_add_qtest(<name> SOURCES <files...> LIBS <targets...>)
+# A Qt Test executable (widgets driven offscreen), one CTest entry.
+function(ombrelo_add_qtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${OMBRELO_TEST_ENV}")
+endfunction()
