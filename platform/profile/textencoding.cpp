@@ -1,5 +1,7 @@
 #include "profile/textencoding.h"
 
+#include <QStringDecoder>
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -143,7 +145,9 @@ QByteArray windows1252ToUtf8(QByteArrayView bytes) {
 QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252)
         return decodeWindows1252(bytes);
-    return QString::fromUtf8(bytes);
+    // A name may start with U+FEFF: keep it (QString::fromUtf8 drops it).
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 } // namespace platform::profile
