@@ -90,6 +90,20 @@ bool parseSize(const std::string& text, int& width, int& height) {
     return true;
 }
 
+// The picture format by the file's extension, in any letter case.
+std::optional<PictureFormat> formatOf(const std::string& fileName) {
+    const std::string name = lower(fileName);
+    auto endsWith = [&](const std::string& tail) {
+        return name.size() > tail.size() &&
+               name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (endsWith(".png"))
+        return PictureFormat::Png;
+    if (endsWith(".bmp"))
+        return PictureFormat::Bmp;
+    return std::nullopt;
+}
+
 vb::Integer& field(module1::GradientStyle& style, std::size_t index) {
     vb::Integer* fields[] = {&style.R,          &style.G,      &style.B,      &style.N,
                              &style.Band,       &style.Start,  &style.Stop,   &style.ModLine,
@@ -216,6 +230,10 @@ private:
         if (!seen_.output || seen_.output->empty())
             return fail("missing -o FILE (a .png or .bmp file)");
         request_.outputFile = *seen_.output;
+        auto format = formatOf(request_.outputFile);
+        if (!format)
+            return fail("-o FILE must end in .png or .bmp, not " + request_.outputFile);
+        request_.format = *format;
         if (seen_.size && !parseSize(*seen_.size, request_.pixelWidth, request_.pixelHeight))
             return fail("--size must be WxH with each side 1.." + std::to_string(kMaxPixels) +
                         " pixels, not " + *seen_.size);

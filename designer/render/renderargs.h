@@ -20,6 +20,8 @@ enum class Mode {
     Help,
 };
 
+enum class PictureFormat { Png, Bmp };
+
 struct RenderRequest {
     Mode mode = Mode::Picture;
 
@@ -27,6 +29,7 @@ struct RenderRequest {
     int pixelWidth = 1920;
     int pixelHeight = 1080;
     std::string outputFile;
+    PictureFormat format = PictureFormat::Png; // by the file's extension
 
     // Boxes mode: the recording surface's size in scale units.
     double scaleWidth = 0;

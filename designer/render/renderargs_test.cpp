@@ -36,6 +36,7 @@ TEST(RenderArguments, PictureModeTakesTheTwelveValuesInCallOrder) {
     const render::RenderRequest& request = *parsed.request;
     EXPECT_EQ(request.mode, Mode::Picture);
     EXPECT_EQ(request.outputFile, "out.png");
+    EXPECT_EQ(request.format, render::PictureFormat::Png);
     EXPECT_EQ(request.pixelWidth, 1920);
     EXPECT_EQ(request.pixelHeight, 1080);
     const module1::GradientStyle& s = request.style;
@@ -60,6 +61,12 @@ TEST(RenderArguments, SizeIsWidthByHeightInPixels) {
                             "1.5x10", "10 x10", "99999x10", "10x8193"})
         EXPECT_EQ(size(bad), "error") << bad;
     EXPECT_EQ(size("8192x8192"), "8192x8192");
+}
+
+TEST(RenderArguments, PictureFormatFollowsTheExtension) {
+    ParseResult bmp = parseArguments(with({"-o", "dir.png/Wall.BMP"}));
+    ASSERT_TRUE(bmp.request) << bmp.error;
+    EXPECT_EQ(bmp.request->format, render::PictureFormat::Bmp);
 }
 
 TEST(RenderArguments, StopMayBeTheRoundedScaleHeight) {
@@ -117,6 +124,8 @@ TEST(RenderArguments, MistakesAreOneLineErrors) {
         with({"--boxes", "--scale-width", "inf", "--scale-height", "100"}),
         with({"--boxes", "--scale-width", "1", "--scale-height", "1", "-o", "a.png"}),
         with({"-o", "a.png", "--scale-width", "100"}),
+        with({"-o", "a.jpg"}),
+        with({"-o", ".png"}),
     };
     for (const Args& arguments : mistakes) {
         std::ostringstream shown;
