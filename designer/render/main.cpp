@@ -2,8 +2,10 @@
 // or as a list of the boxes that the drawing procedure paints.
 
 #include "render/boxlisting.h"
+#include "render/picturerender.h"
 #include "render/renderargs.h"
 
+#include <QApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,6 +17,13 @@ constexpr int kUsageError = 2;
 int complain(const std::string& message, int exitCode) {
     std::cerr << "ombrelo-render: " << message << '\n';
     return exitCode;
+}
+
+int paintPicture(int argc, char** argv, const render::RenderRequest& request) {
+    render::prepareGuiEnvironment();
+    QApplication application(argc, argv);
+    const render::PictureOutcome outcome = render::renderPicture(request);
+    return outcome.exitCode == 0 ? 0 : complain(outcome.error, outcome.exitCode);
 }
 
 } // namespace
@@ -36,5 +45,5 @@ int main(int argc, char** argv) {
     case render::Mode::Picture:
         break;
     }
-    return complain("picture output is not available in this build", 1);
+    return paintPicture(argc, argv, request);
 }

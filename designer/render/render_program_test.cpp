@@ -1,5 +1,8 @@
 // Runs the built ombrelo-render as a user would and reads what it prints.
 
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -72,4 +75,52 @@ TEST(RenderProgram, HelpPrintsTheUsage) {
     EXPECT_EQ(outcome.exitCode, 0);
     ASSERT_FALSE(outcome.lines.empty());
     EXPECT_EQ(outcome.lines[0].rfind("Usage", 0), 0u);
+}
+
+// ---------------------------------------------------------------- pictures
+
+namespace {
+
+int greyAt(const QImage& image, int row) {
+    return qRed(image.pixel(image.width() / 2, row));
+}
+
+} // namespace
+
+TEST(RenderProgram, PngOfTheGreyRampAt96DotsPerInch) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("ramp.png").toStdString();
+    // 200 pixels are 3000 twips: bands of 50 twips, Stop h = 3000.
+    const Outcome outcome = run("--size 100x200 -o '" + file + "' 0 0 0 255 50 0 h 1 -1 1 1 1");
+    ASSERT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.lines.empty());
+
+    const QImage image(QString::fromStdString(file));
+    ASSERT_EQ(image.size(), QSize(100, 200));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(99, 100), qRgb(128, 128, 128)); // the band at 1500 twips
+    EXPECT_GE(greyAt(image, 199), 251);
+    for (int row = 1; row < 200; ++row)
+        ASSERT_GE(greyAt(image, row), greyAt(image, row - 1)) << "row " << row;
+}
+
+TEST(RenderProgram, BmpShowsWhatWasDrawnWithoutPersistentDrawingToo) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("red.BMP").toStdString();
+    const Outcome outcome = run("--size 30x20 -o '" + file + "' 255 0 0 255 50 0 h 1 False 1 1 1");
+    ASSERT_EQ(outcome.exitCode, 0);
+
+    const QImage image(QString::fromStdString(file), "BMP");
+    ASSERT_EQ(image.size(), QSize(30, 20));
+    EXPECT_EQ(image.pixel(15, 0), qRgb(255, 0, 0)); // the first band, in the start levels
+}
+
+TEST(RenderProgram, PictureFailuresAreReported) {
+    QTemporaryDir dir;
+    const std::string missingFolder = dir.filePath("no/such/folder/x.png").toStdString();
+    EXPECT_EQ(run("--size 10x10 -o '" + missingFolder + "' 0 0 0 255 50 0 h 1 -1 1 1 1").exitCode,
+              1);
+    // 3000 pixels are 45000 twips: too high for a 16-bit Stop.
+    const std::string tall = dir.filePath("tall.png").toStdString();
+    EXPECT_EQ(run("--size 10x3000 -o '" + tall + "' 0 0 0 255 50 0 h 1 -1 1 1 1").exitCode, 2);
 }

@@ -27,6 +27,11 @@ Args replaced(std::size_t index, const std::string& value) {
     return values;
 }
 
+std::vector<int> twelve(const module1::GradientStyle& s) {
+    return {s.R,    s.G,       s.B,          s.N,      s.Band,   s.Start,
+            s.Stop, s.ModLine, s.AutoRedraw, s.MoreXR, s.MoreXG, s.MoreXB};
+}
+
 } // namespace
 
 TEST(RenderArguments, PictureModeTakesTheTwelveValuesInCallOrder) {
@@ -39,12 +44,7 @@ TEST(RenderArguments, PictureModeTakesTheTwelveValuesInCallOrder) {
     EXPECT_EQ(request.format, render::PictureFormat::Png);
     EXPECT_EQ(request.pixelWidth, 1920);
     EXPECT_EQ(request.pixelHeight, 1080);
-    const module1::GradientStyle& s = request.style;
-    EXPECT_EQ((Args{std::to_string(s.R), std::to_string(s.G), std::to_string(s.B),
-                    std::to_string(s.N), std::to_string(s.Band), std::to_string(s.Start),
-                    std::to_string(s.Stop), std::to_string(s.ModLine), std::to_string(s.AutoRedraw),
-                    std::to_string(s.MoreXR), std::to_string(s.MoreXG), std::to_string(s.MoreXB)}),
-              (Args{"1", "2", "3", "4", "5", "6", "7", "8", "-1", "-10", "11", "12"}));
+    EXPECT_EQ(twelve(request.style), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, -1, -10, 11, 12}));
     EXPECT_FALSE(request.stopFromHeight);
 }
 
