@@ -61,6 +61,20 @@ QMetaMethod findMethod(const QObject* control, const QString& name, qsizetype co
     notSupported();
 }
 
+// Qt gives no meta-type for a parameter taken by reference (events pass
+// Cancel, URL, Button ... so); the type's name without the '&' has one.
+QMetaType parameterType(const QMetaMethod& method, int index) {
+    const QMetaType type = method.parameterMetaType(index);
+    if (type.isValid())
+        return type;
+    QByteArray name = method.parameterTypes().value(index);
+    if (name.endsWith('&'))
+        name.chop(1);
+    if (name.startsWith("const "))
+        name.remove(0, 6);
+    return QMetaType::fromName(name);
+}
+
 // Storage for a value of a meta-type, in the form a meta-call wants it.
 void* slotFor(QVariant& value, QMetaType type) {
     if (type == QMetaType::fromType<QVariant>())
@@ -115,7 +129,9 @@ QVariant callMethodWith(QObject* control, const QString& name, const QVariantLis
     values.reserve(static_cast<size_t>(arguments.size()));
     std::vector<void*> argv(static_cast<size_t>(arguments.size()) + 1, nullptr);
     for (int i = 0; i < method.parameterCount(); ++i) {
-        const QMetaType type = method.parameterMetaType(i);
+        const QMetaType type = parameterType(method, i);
+        if (!type.isValid())
+            vb::raiseError(vb::err::TypeMismatch);
         values.push_back(convertValue(arguments[i], type));
         argv[static_cast<size_t>(i) + 1] = slotFor(values.back(), type);
     }
@@ -179,7 +195,7 @@ int EventConnection::qt_metacall(QMetaObject::Call call, int id, void** argument
 void EventConnection::deliver(void** arguments) {
     QVariantList values;
     for (int i = 0; i < signal_.parameterCount(); ++i)
-        values.append(QVariant(signal_.parameterMetaType(i), arguments[i + 1]));
+        values.append(QVariant(parameterType(signal_, i), arguments[i + 1]));
     // The event is raised inside Qt's signal dispatch, which cannot carry an
     // exception; a failing handler is the host's own error and ends here.
     try {
@@ -193,7 +209,9 @@ void EventConnection::deliver(void** arguments) {
     for (int i = 0; i < signal_.parameterCount() && i < values.size(); ++i) {
         if (!byReference(types[i]))
             continue;
-        const QMetaType type = signal_.parameterMetaType(i);
+        const QMetaType type = parameterType(signal_, i);
+        if (!type.isValid())
+            continue;
         try {
             const QVariant back = convertValue(values[i], type);
             type.destruct(arguments[i + 1]);
