@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QLibrary>
+#include <QPixmap>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -152,6 +153,23 @@ TEST(ControlHost, StaleRegistrationFallsThroughToTheControlsFolder) {
     EXPECT_EQ(made.libraryPath, gaugeLibrary());
 }
 
+TEST(ControlHost, TwoControlLibrariesInOneHostStayApart) {
+    PrivateRegistry reg;
+    const ControlHost host = reg.host({testControlsDir()});
+    std::unique_ptr<QWidget> first(host.create(kGauge));
+    std::unique_ptr<QWidget> second(host.create(QStringLiteral("OmbreloOther.Gauge")));
+    const QString other = testLibrary("ombrelo-testcontrol2");
+    EXPECT_EQ(callEntry(gaugeLibrary(), "DllCanUnloadNow"), hresult::False);
+    EXPECT_EQ(callEntry(other, "DllCanUnloadNow"), hresult::False);
+    first.reset();
+    EXPECT_EQ(callEntry(gaugeLibrary(), "DllCanUnloadNow"), hresult::Ok);
+    EXPECT_EQ(callEntry(other, "DllCanUnloadNow"), hresult::False);
+    // Each library answers for its own classes only.
+    EXPECT_EQ(failureOf(ControlHost(reg.registry(), {}), kGauge), CreateFailure::NotFound);
+    ASSERT_EQ(callEntry(other, "DllRegisterServer"), hresult::Ok);
+    EXPECT_EQ(reg.registry().entries().size(), 1);
+}
+
 TEST(LibraryInfo, DescriptionIsReadWithoutLoadingTheLibrary) {
     PrivateRegistry reg;
     const QString copy = reg.scratch(QStringLiteral("libcopy.so"));
@@ -170,6 +188,10 @@ TEST(LibraryInfo, DescriptionIsReadWithoutLoadingTheLibrary) {
     EXPECT_EQ(info.toolboxBitmapPath(*gauge), reg.scratch(QStringLiteral("gauge.png")));
     EXPECT_EQ(info.toolboxBitmapPath(*info.findClass(QStringLiteral("OmbreloTest.Plain"))),
               QStringLiteral(":/ombrelotest/plain.png"));
+
+    // The bitmap the build put beside the library opens.
+    const ControlLibraryInfo built = readLibraryInfo(gaugeLibrary()).info;
+    EXPECT_EQ(QPixmap(built.toolboxBitmapPath(built.classes[0])).size(), QSize(16, 15));
 
     EXPECT_EQ(readLibraryInfo(testLibrary("ombrelo-testforeign")).status,
               LibraryInfoStatus::WrongInterface);
