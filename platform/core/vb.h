@@ -28,9 +28,13 @@ using OleColor = std::uint32_t;
 inline constexpr Boolean True = -1;
 inline constexpr Boolean False = 0;
 
-constexpr Boolean toBoolean(bool value) { return value ? True : False; }
+constexpr Boolean toBoolean(bool value) {
+    return value ? True : False;
+}
 // Any non-zero value counts as true in a condition.
-constexpr bool isTrue(long long value) { return value != 0; }
+constexpr bool isTrue(long long value) {
+    return value != 0;
+}
 
 // Check-box states.
 inline constexpr Integer Unchecked = 0;
@@ -97,7 +101,9 @@ private:
     int number_;
 };
 
-[[noreturn]] inline void raiseError(int number) { throw RuntimeError(number); }
+[[noreturn]] inline void raiseError(int number) {
+    throw RuntimeError(number);
+}
 
 // Runs one statement as a unit of failure: a run-time error skips the rest of
 // the statement and is swallowed. Returns whether the statement completed.
@@ -120,14 +126,24 @@ template <typename T> constexpr std::optional<T> fit(long long value) {
     return static_cast<T>(value);
 }
 
-constexpr std::optional<Integer> add(Integer a, Integer b) { return fit<Integer>(0LL + a + b); }
-constexpr std::optional<Integer> sub(Integer a, Integer b) { return fit<Integer>(0LL + a - b); }
+constexpr std::optional<Integer> add(Integer a, Integer b) {
+    return fit<Integer>(0LL + a + b);
+}
+constexpr std::optional<Integer> sub(Integer a, Integer b) {
+    return fit<Integer>(0LL + a - b);
+}
 constexpr std::optional<Integer> mul(Integer a, Integer b) {
     return fit<Integer>(1LL * a * b);
 }
-constexpr std::optional<Long> add(Long a, Long b) { return fit<Long>(0LL + a + b); }
-constexpr std::optional<Long> sub(Long a, Long b) { return fit<Long>(0LL + a - b); }
-constexpr std::optional<Long> mul(Long a, Long b) { return fit<Long>(1LL * a * b); }
+constexpr std::optional<Long> add(Long a, Long b) {
+    return fit<Long>(0LL + a + b);
+}
+constexpr std::optional<Long> sub(Long a, Long b) {
+    return fit<Long>(0LL + a - b);
+}
+constexpr std::optional<Long> mul(Long a, Long b) {
+    return fit<Long>(1LL * a * b);
+}
 
 // The "\" operator: truncates toward zero; fails on a zero divisor and on a
 // quotient that does not fit (-32768 \ -1).
@@ -185,12 +201,24 @@ template <typename T> T orRaise(std::optional<T> value, int number = err::Overfl
     return *value;
 }
 
-inline Integer add(Integer a, Integer b) { return orRaise(checked::add(a, b)); }
-inline Integer sub(Integer a, Integer b) { return orRaise(checked::sub(a, b)); }
-inline Integer mul(Integer a, Integer b) { return orRaise(checked::mul(a, b)); }
-inline Long add(Long a, Long b) { return orRaise(checked::add(a, b)); }
-inline Long sub(Long a, Long b) { return orRaise(checked::sub(a, b)); }
-inline Long mul(Long a, Long b) { return orRaise(checked::mul(a, b)); }
+inline Integer add(Integer a, Integer b) {
+    return orRaise(checked::add(a, b));
+}
+inline Integer sub(Integer a, Integer b) {
+    return orRaise(checked::sub(a, b));
+}
+inline Integer mul(Integer a, Integer b) {
+    return orRaise(checked::mul(a, b));
+}
+inline Long add(Long a, Long b) {
+    return orRaise(checked::add(a, b));
+}
+inline Long sub(Long a, Long b) {
+    return orRaise(checked::sub(a, b));
+}
+inline Long mul(Long a, Long b) {
+    return orRaise(checked::mul(a, b));
+}
 
 template <typename T> T intDiv(T a, T b) {
     if (b == 0)
@@ -198,9 +226,15 @@ template <typename T> T intDiv(T a, T b) {
     return orRaise(checked::intDiv(a, b));
 }
 
-inline Integer toInteger(double value) { return orRaise(checked::toInteger(value)); }
-inline Long toLong(double value) { return orRaise(checked::toLong(value)); }
-inline Single toSingle(double value) { return orRaise(checked::toSingle(value)); }
+inline Integer toInteger(double value) {
+    return orRaise(checked::toInteger(value));
+}
+inline Long toLong(double value) {
+    return orRaise(checked::toLong(value));
+}
+inline Single toSingle(double value) {
+    return orRaise(checked::toSingle(value));
+}
 
 // RGB(r, g, b): r + 256*g + 65536*b, each component limited to 0..255. A
 // negative component is taken as 0.

@@ -5,8 +5,12 @@
 
 namespace platform {
 
-QString appFolder() { return QCoreApplication::applicationDirPath(); }
+QString appFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString besideProgram(const QString& fileName) { return QDir(appFolder()).filePath(fileName); }
+QString besideProgram(const QString& fileName) {
+    return QDir(appFolder()).filePath(fileName);
+}
 
 } // namespace platform

@@ -1,0 +1,3 @@
+#include "testlibrary.h"
+
+OMBRELO_CONTROL_LIBRARY_ENTRY_POINTS()

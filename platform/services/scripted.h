@@ -1,0 +1,77 @@
+#pragma once
+// Scriptable stand-ins for the platform services, for tests and for hosts
+// that run without a user (the screenshot run, benchmarks).
+
+#include "services/clipboard.h"
+#include "services/clock.h"
+#include "services/messagebox.h"
+
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+// Records every message box and answers from a queue; when the queue is
+// empty it answers with the default answer.
+class ScriptedMessageBoxes final : public MessageBoxService {
+public:
+    struct Shown {
+        QString prompt;
+        int style;
+        QString title;
+    };
+
+    explicit ScriptedMessageBoxes(int defaultAnswer = msgbox::Ok)
+        : defaultAnswer_(defaultAnswer) {}
+
+    void queueAnswer(int answer) { answers_.append(answer); }
+    const QList<Shown>& shown() const { return shown_; }
+    void clearShown() { shown_.clear(); }
+
+    int show(const QString& prompt, int style, const QString& title) override {
+        shown_.append({prompt, style, title});
+        return answers_.isEmpty() ? defaultAnswer_ : answers_.takeFirst();
+    }
+
+private:
+    int defaultAnswer_;
+    QList<int> answers_;
+    QList<Shown> shown_;
+};
+
+// A clock that moves only when told to; optionally by a fixed step per read.
+class ManualClock final : public Clock {
+public:
+    explicit ManualClock(double start = 0.0, double stepPerRead = 0.0)
+        : now_(start)
+        , step_(stepPerRead) {}
+    void set(double now) { now_ = now; }
+    void advance(double by) { now_ += by; }
+    void setStepPerRead(double step) { step_ = step; }
+    double seconds() override {
+        const double now = now_;
+        now_ += step_;
+        return now;
+    }
+
+private:
+    double now_;
+    double step_;
+};
+
+class MemoryClipboard final : public Clipboard {
+public:
+    void clear() override {
+        text_.clear();
+        ++clears_;
+    }
+    void setText(const QString& text) override { text_ = text; }
+    const QString& text() const { return text_; }
+    int clears() const { return clears_; }
+
+private:
+    QString text_;
+    int clears_ = 0;
+};
+
+} // namespace platform
