@@ -59,6 +59,8 @@ bool writeKeys(const QString& file, const QString& section, const KeyValueList& 
         if (!isWritableKeyName(entry.key) || !isWritableValue(entry.value))
             return false;
     }
+    if (entries.isEmpty())
+        return true;
     FileContents contents = access.read(file);
     if (contents.status == FileContents::Status::Unreadable)
         return false;

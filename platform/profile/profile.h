@@ -38,7 +38,8 @@ bool writeString(const QString& file, const QString& section, const QString& key
                  const QString& value, FileAccess& access = systemFileAccess());
 
 // Writes several values of one section as one update: the same result as
-// writing them one after another, but stored whole or not at all.
+// writing them one after another, but stored whole or not at all. An empty
+// list writes nothing.
 bool writeKeys(const QString& file, const QString& section, const KeyValueList& entries,
                FileAccess& access = systemFileAccess());
 

@@ -58,6 +58,8 @@ TEST_F(ProfileFile, SavedStyleHasTheWindowsLayout) {
         ASSERT_TRUE(writeString(single, "Sunset", entry.key, entry.value));
     EXPECT_EQ(fileBytes(single), fileBytes(path));
     EXPECT_EQ(readString(path, "SUNSET", "objname"), "[OBJECT]");
+    EXPECT_TRUE(writeKeys(path, "Empty", {}));
+    EXPECT_EQ(sectionNames(path), QStringList({"Sunset"}));
 }
 
 TEST_F(ProfileFile, HandEditedFile) {
