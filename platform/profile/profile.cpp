@@ -83,18 +83,8 @@ QStringList sectionNames(const QString& file, FileAccess& access) {
     FileContents contents = access.read(file);
     if (contents.status != FileContents::Status::Read)
         return {};
-    QStringList names = ProfileDocument(std::move(contents.bytes)).sectionNames();
     // Each name takes its length and a NUL; one more NUL ends the list.
-    qsizetype used = 0;
-    qsizetype fitting = 0;
-    for (const QString& name : names) {
-        used += name.size() + 1;
-        if (used > NameListBufferSize - 1)
-            break;
-        ++fitting;
-    }
-    names.resize(fitting);
-    return names;
+    return ProfileDocument(std::move(contents.bytes)).sectionNames(NameListBufferSize - 1);
 }
 
 } // namespace platform::profile

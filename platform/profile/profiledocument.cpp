@@ -2,6 +2,7 @@
 
 #include "profile/profilesyntax.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -59,7 +60,6 @@ ProfileDocument::ProfileDocument(QByteArray fileBytes)
     : m_bytes(std::move(fileBytes)) {
     if (QByteArrayView(m_bytes).startsWith(byteOrderMark))
         m_textBegin = byteOrderMark.size();
-    reindex();
 }
 
 QByteArrayView ProfileDocument::text() const {
@@ -72,71 +72,130 @@ TextEncoding ProfileDocument::encoding() const {
     return *m_encoding;
 }
 
-QString ProfileDocument::decodeName(QByteArrayView raw) const {
+QString ProfileDocument::decode(QByteArrayView raw) const {
     if (isAscii(raw))
         return QString::fromLatin1(raw);
     return decodeText(raw, encoding());
 }
 
 bool ProfileDocument::sameName(QByteArrayView raw, const NameKey& name) const {
-    if (name.ascii && isAscii(raw)) {
-        if (raw.size() != name.lowerAscii.size())
-            return false;
-        for (qsizetype i = 0; i < raw.size(); ++i) {
-            if (asciiLower(raw[i]) != name.lowerAscii[i])
+    if (name.ascii) {
+        // Bytes against bytes: a name with other letters decodes to fewer
+        // characters than it has bytes in UTF-8, and no letter of the code
+        // page folds to an ASCII one, so a name of the same byte length
+        // matches only byte for byte (the last byte first: cheap rejects).
+        const QByteArrayView lower(name.lowerAscii);
+        if (raw.size() == lower.size()) {
+            if (!raw.isEmpty() && asciiLower(raw.back()) != lower.back())
                 return false;
+            for (qsizetype i = 0; i < raw.size(); ++i) {
+                if (asciiLower(raw[i]) != lower[i])
+                    return false;
+            }
+            return true;
         }
-        return true;
+        // Only a UTF-8 letter that folds to an ASCII one (the long s, the
+        // Kelvin sign) can make names of other lengths match.
+        if (isAscii(raw))
+            return false;
     }
     return name.text.compare(decodeText(raw, encoding()), Qt::CaseInsensitive) == 0;
 }
 
-// Finds every section line with one pass of memchr over the "[" bytes:
-// only a "[" with nothing but blanks before it on its line opens a section.
-void ProfileDocument::reindex() {
-    m_sections.clear();
-    m_encoding.reset();
-    const QByteArrayView all(m_bytes);
-    const char* data = all.data();
-    const qsizetype size = all.size();
-    qsizetype pos = m_textBegin;
-    while (pos < size) {
-        const void* hit = std::memchr(data + pos, '[', size - pos);
-        if (!hit)
-            break;
-        const qsizetype bracket = static_cast<const char*>(hit) - data;
-        qsizetype lineBegin = bracket;
-        while (lineBegin > m_textBegin && isBlank(static_cast<unsigned char>(data[lineBegin - 1])))
-            --lineBegin;
-        const qsizetype lineEnd = findLineEnd(all, bracket + 1);
-        if (lineBegin == m_textBegin || isLineBreak(data[lineBegin - 1])) {
-            if (!m_sections.empty())
-                m_sections.back().end = lineBegin;
-            const QByteArrayView name =
-                sectionNameOf(all.sliced(bracket + 1, lineEnd - bracket - 1));
-            m_sections.push_back(Section{lineBegin, name.data() - data, name.size(),
-                                         skipLineBreak(all, lineEnd), size});
-        }
-        pos = lineEnd;
-    }
+// Whether the "[" at bracket has nothing but blanks before it on its line.
+bool ProfileDocument::startsLine(qsizetype bracket) const {
+    const char* data = m_bytes.constData();
+    qsizetype lineBegin = bracket;
+    while (lineBegin > m_textBegin && isBlank(static_cast<unsigned char>(data[lineBegin - 1])))
+        --lineBegin;
+    return lineBegin == m_textBegin || isLineBreak(data[lineBegin - 1]);
 }
 
-QStringList ProfileDocument::sectionNames() const {
+ProfileDocument::Section ProfileDocument::sectionAt(qsizetype bracket) const {
+    const QByteArrayView all(m_bytes);
+    qsizetype lineBegin = bracket;
+    while (lineBegin > m_textBegin && isBlank(static_cast<unsigned char>(all[lineBegin - 1])))
+        --lineBegin;
+    const qsizetype lineEnd = findLineEnd(all, bracket + 1);
+    const QByteArrayView name = sectionNameOf(all.sliced(bracket + 1, lineEnd - bracket - 1));
+    return Section{lineBegin, name.data() - all.data(), name.size(), skipLineBreak(all, lineEnd),
+                   all.size()};
+}
+
+std::optional<ProfileDocument::Section> ProfileDocument::nextSection(qsizetype from) const {
+    for (qsizetype pos = from; pos < m_bytes.size();) {
+        const qsizetype bracket = findSectionBracket(m_bytes, pos, m_textBegin);
+        if (bracket == m_bytes.size())
+            break;
+        if (startsLine(bracket))
+            return sectionAt(bracket);
+        pos = bracket + 1;
+    }
+    return std::nullopt;
+}
+
+qsizetype ProfileDocument::sectionEnd(qsizetype from) const {
+    const auto next = nextSection(from);
+    return next ? next->lineBegin : m_bytes.size();
+}
+
+QStringList ProfileDocument::sectionNames(qsizetype budget) const {
     QStringList names;
-    names.reserve(sectionCount());
-    for (const Section& section : m_sections)
-        names.append(
-            decodeName(QByteArrayView(m_bytes).sliced(section.nameBegin, section.nameSize)));
+    names.reserve(std::min<qsizetype>(m_bytes.size() / 64, 8192));
+    for (auto section = nextSection(m_textBegin); section;
+         section = nextSection(section->bodyBegin)) {
+        QString name =
+            decode(QByteArrayView(m_bytes).sliced(section->nameBegin, section->nameSize));
+        budget -= name.size() + 1;
+        if (budget < 0)
+            break;
+        names.append(std::move(name));
+    }
     return names;
 }
 
-const ProfileDocument::Section* ProfileDocument::findSection(QStringView name) const {
-    const NameKey wanted(name);
-    for (const Section& section : m_sections) {
-        if (sameName(QByteArrayView(m_bytes).sliced(section.nameBegin, section.nameSize), wanted))
-            return &section;
+namespace {
+
+// True when the name after the "[" at bracket is surely not the ASCII name
+// wanted (given in lower case): it differs from it at an ASCII byte before
+// any other byte. Lets a search skip most section lines without reading
+// them to their end.
+bool surelyOtherName(QByteArrayView all, qsizetype bracket, QByteArrayView wanted) {
+    const char* data = all.data();
+    qsizetype at = bracket + 1;
+    while (at < all.size() && isBlank(static_cast<unsigned char>(data[at])))
+        ++at;
+    for (qsizetype i = 0; i < wanted.size(); ++i, ++at) {
+        if (at == all.size())
+            return true;
+        const char c = data[at];
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+        if (asciiLower(c) != wanted[i])
+            return true;
     }
-    return nullptr;
+    return false;
+}
+
+} // namespace
+
+std::optional<ProfileDocument::Section> ProfileDocument::findSection(QStringView name) const {
+    const NameKey wanted(name);
+    for (qsizetype pos = m_textBegin; pos < m_bytes.size();) {
+        const qsizetype bracket = findSectionBracket(m_bytes, pos, m_textBegin);
+        if (bracket == m_bytes.size())
+            break;
+        pos = bracket + 1;
+        if (!startsLine(bracket) ||
+            (wanted.ascii && surelyOtherName(m_bytes, bracket, wanted.lowerAscii)))
+            continue;
+        Section section = sectionAt(bracket);
+        if (sameName(QByteArrayView(m_bytes).sliced(section.nameBegin, section.nameSize), wanted)) {
+            section.end = sectionEnd(section.bodyBegin);
+            return section;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<ProfileDocument::KeyLineAt> ProfileDocument::keyLinesOf(const Section& section) const {
@@ -153,7 +212,7 @@ std::vector<ProfileDocument::KeyLineAt> ProfileDocument::keyLinesOf(const Sectio
 }
 
 std::optional<QString> ProfileDocument::value(QStringView section, QStringView key) const {
-    const Section* found = findSection(section);
+    const auto found = findSection(section);
     if (!found)
         return std::nullopt;
     const NameKey wanted(key);
@@ -163,7 +222,7 @@ std::optional<QString> ProfileDocument::value(QStringView section, QStringView k
         const qsizetype lineEnd = findLineEnd(all, pos);
         const auto keyLine = parseKeyLine(all.sliced(pos, lineEnd - pos));
         if (keyLine && sameName(keyLine->key, wanted))
-            return decodeText(unquoted(keyLine->value), encoding());
+            return decode(unquoted(keyLine->value));
         pos = skipLineBreak(all, lineEnd);
     }
     return std::nullopt;
@@ -172,12 +231,13 @@ std::optional<QString> ProfileDocument::value(QStringView section, QStringView k
 void ProfileDocument::setValues(QStringView section, const KeyValueList& entries) {
     // Text the code page cannot hold turns the whole file into UTF-8, so
     // that nothing already in it is garbled by mixing encodings.
-    bool utf8 = encoding() == TextEncoding::Utf8 || !encodeWindows1252(section);
+    const TextEncoding before = encoding();
+    bool utf8 = before == TextEncoding::Utf8 || !encodeWindows1252(section);
     for (const KeyValue& entry : entries) {
         utf8 = utf8 || !encodeWindows1252(entry.key) ||
                !encodeWindows1252(valueForWriting(entry.value));
     }
-    if (utf8 && encoding() == TextEncoding::Windows1252)
+    if (utf8 && before == TextEncoding::Windows1252)
         convertToUtf8();
 
     // A key named twice is written once, where the first one goes, with
@@ -193,11 +253,18 @@ void ProfileDocument::setValues(QStringView section, const KeyValueList& entries
             pending.push_back(Entry{entry.key, encodeText(entry.key, utf8), value});
     }
 
-    if (const Section* found = findSection(section))
+    const QByteArray encodedSection = encodeText(section, utf8);
+    bool wroteOnlyAscii = isAscii(encodedSection);
+    for (const Entry& entry : pending)
+        wroteOnlyAscii = wroteOnlyAscii && isAscii(entry.encodedKey) && isAscii(entry.value);
+
+    if (const auto found = findSection(section))
         m_bytes = withSectionRewritten(*found, pending);
     else
-        m_bytes = withSectionAppended(encodeText(section, utf8), pending);
-    settle(!utf8);
+        m_bytes = withSectionAppended(encodedSection, pending);
+    m_encoding.reset();
+    if (!utf8 && (before == TextEncoding::Windows1252 || !wroteOnlyAscii))
+        storeAsUtf8IfReadAsUtf8();
 }
 
 QByteArray ProfileDocument::withSectionAppended(const QByteArray& name,
@@ -254,18 +321,19 @@ QByteArray ProfileDocument::withSectionRewritten(const Section& section,
 }
 
 bool ProfileDocument::removeSection(QStringView section) {
-    const Section* found = findSection(section);
+    const auto found = findSection(section);
     if (!found)
         return false;
     const bool wasWindows1252 = encoding() == TextEncoding::Windows1252;
     m_bytes.remove(found->lineBegin, found->end - found->lineBegin);
-    settle(wasWindows1252);
+    m_encoding.reset();
+    if (wasWindows1252)
+        storeAsUtf8IfReadAsUtf8();
     return true;
 }
 
 void ProfileDocument::convertToUtf8() {
     m_bytes = windows1252ToUtf8(m_bytes);
-    reindex();
     m_encoding = TextEncoding::Utf8;
 }
 
@@ -273,10 +341,9 @@ void ProfileDocument::convertToUtf8() {
 // removed the only bytes that were not, or added bytes that happen to form
 // UTF-8) would be read as UTF-8 next time and come back changed: store it
 // as UTF-8 outright.
-void ProfileDocument::settle(bool wroteWindows1252) {
-    if (wroteWindows1252 && m_textBegin == 0 && !isAscii(m_bytes) && isValidUtf8(m_bytes))
-        m_bytes = windows1252ToUtf8(m_bytes);
-    reindex();
+void ProfileDocument::storeAsUtf8IfReadAsUtf8() {
+    if (m_textBegin == 0 && encoding() == TextEncoding::Utf8)
+        convertToUtf8();
 }
 
 } // namespace platform::profile

@@ -1,7 +1,8 @@
 #pragma once
-// One profile file in memory: its bytes kept exactly as read, with an index
-// of where each section lies. Queries decode only the names and values
-// they need; edits splice new lines into the bytes, so every line that an
+// One profile file in memory: its bytes kept exactly as read. Sections are
+// found by a scan of the bytes (no index is kept: a query on a large file
+// then costs little more than reading it), and queries decode only the
+// names and values they need; edits splice new lines into the bytes, so every line that an
 // edit does not touch stays byte for byte as it was (comments, blank lines,
 // odd lines, line endings, the byte-order mark).
 //
@@ -17,6 +18,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -34,9 +36,10 @@ public:
 
     const QByteArray& bytes() const { return m_bytes; }
 
-    // Every section name in file order, duplicates and empty names included.
-    QStringList sectionNames() const;
-    qsizetype sectionCount() const { return static_cast<qsizetype>(m_sections.size()); }
+    // The section names in file order, duplicates and empty names included,
+    // as long as each name with one character after it fits in the budget
+    // of characters (the listing of a caller's fixed buffer).
+    QStringList sectionNames(qsizetype budget = std::numeric_limits<qsizetype>::max()) const;
 
     // The value without blanks and one pair of quotes around it; empty when
     // the section or the key is missing.
@@ -60,6 +63,7 @@ private:
         qsizetype nameSize;
         qsizetype bodyBegin; // start of the line after the section line
         qsizetype end;       // start of the next section line, or the end
+                             // (known only for a section found by name)
     };
     struct KeyLineAt {
         qsizetype lineBegin;
@@ -71,13 +75,16 @@ private:
 
     QByteArrayView text() const;
     TextEncoding encoding() const;
-    QString decodeName(QByteArrayView raw) const;
+    QString decode(QByteArrayView raw) const;
     bool sameName(QByteArrayView raw, const NameKey& name) const;
-    const Section* findSection(QStringView name) const;
+    bool startsLine(qsizetype bracket) const;
+    Section sectionAt(qsizetype bracket) const;
+    qsizetype sectionEnd(qsizetype from) const;
+    std::optional<Section> nextSection(qsizetype from) const;
+    std::optional<Section> findSection(QStringView name) const;
     std::vector<KeyLineAt> keyLinesOf(const Section& section) const;
-    void reindex();
     void convertToUtf8();
-    void settle(bool wroteWindows1252);
+    void storeAsUtf8IfReadAsUtf8();
 
     struct Entry {
         QString key;
@@ -91,7 +98,6 @@ private:
 
     QByteArray m_bytes;
     qsizetype m_textBegin = 0; // after the byte-order mark
-    std::vector<Section> m_sections;
     mutable std::optional<TextEncoding> m_encoding;
 };
 

@@ -89,11 +89,12 @@ TEST(ProfileDocument, RemovesFirstSectionWithAllItsLines) {
 }
 
 TEST(ProfileDocument, ValuesRoundTripExactly) {
-    for (const QString value :
-         {"", " a", "a ", "\"q\"", "'", "\"", "''", "\"a", "a'", "\t", "=x=", "[x]", ";x", "\x01",
-          "\u00e9\u20ac", "\u65e5", "\U0001F600", "\u0081"}) {
-        const ProfileDocument document(afterWrite("[S]\r\nk=old\r\n", "S", {{"k", value}}));
-        EXPECT_EQ(document.value(u"S", u"k"), value) << value.toStdString();
+    for (const QStringView value :
+         {u"", u" a", u"a ", u"\"q\"", u"'", u"\"", u"''", u"\"a", u"a'", u"\t", u"=x=", u"[x]",
+          u";x", u"\x01", u"\u00e9\u20ac", u"\u65e5", u"\U0001F600", u"\u0081", u"\uFEFFx"}) {
+        const ProfileDocument document(
+            afterWrite("[S]\r\nk=old\r\n", "S", {{"k", value.toString()}}));
+        EXPECT_EQ(document.value(u"S", u"k"), value.toString()) << value.toString().toStdString();
     }
 }
 

@@ -1,18 +1,9 @@
 #include "profile/profilesyntax.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform::profile {
-
-QByteArrayView trimBlanks(QByteArrayView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(static_cast<unsigned char>(text[begin])))
-        ++begin;
-    while (end > begin && isBlank(static_cast<unsigned char>(text[end - 1])))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 QStringView trimBlanks(QStringView text) {
     qsizetype begin = 0;
@@ -24,21 +15,20 @@ QStringView trimBlanks(QStringView text) {
     return text.sliced(begin, end - begin);
 }
 
-qsizetype findLineEnd(QByteArrayView text, qsizetype from) {
-    const char* data = text.data();
-    const qsizetype size = text.size();
-    qsizetype i = from;
-    while (i < size && !isLineBreak(data[i]))
-        ++i;
-    return i;
-}
-
-qsizetype skipLineBreak(QByteArrayView text, qsizetype lineEnd) {
-    if (lineEnd >= text.size())
-        return text.size();
-    if (text[lineEnd] == '\r' && lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n')
-        return lineEnd + 2;
-    return lineEnd + 1;
+qsizetype findSectionBracket(QByteArrayView all, qsizetype from, qsizetype textBegin) {
+    const char* data = all.data();
+    const qsizetype size = all.size();
+    for (qsizetype i = std::max(from, textBegin); i < size;) {
+        const void* hit = std::memchr(data + i, '[', size - i);
+        if (!hit)
+            break;
+        const qsizetype at = static_cast<const char*>(hit) - data;
+        const char before = at > textBegin ? data[at - 1] : '\n';
+        if (isLineBreak(before) || isBlank(static_cast<unsigned char>(before)))
+            return at;
+        i = at + 1;
+    }
+    return size;
 }
 
 QByteArrayView lineBreakOf(QByteArrayView text) {
@@ -61,15 +51,6 @@ std::optional<KeyLine> parseKeyLine(QByteArrayView line) {
         ++valueOffset;
     return KeyLine{trimBlanks(line.first(equalsAt)), valueOffset,
                    trimBlanks(line.sliced(valueOffset))};
-}
-
-QByteArrayView sectionNameOf(QByteArrayView afterBracket) {
-    qsizetype end = afterBracket.size();
-    while (end > 0 && afterBracket[end - 1] != ']')
-        --end;
-    // No "]" at all: the name runs to the end of the line.
-    const qsizetype nameEnd = end > 0 ? end - 1 : afterBracket.size();
-    return trimBlanks(afterBracket.first(nameEnd));
 }
 
 namespace {

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace platform::profile {
@@ -26,13 +28,51 @@ constexpr bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
 
-QByteArrayView trimBlanks(QByteArrayView text);
+// Inline: these run once per section line when a large file is searched.
+inline QByteArrayView trimBlanks(QByteArrayView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(static_cast<unsigned char>(text[begin])))
+        ++begin;
+    while (end > begin && isBlank(static_cast<unsigned char>(text[end - 1])))
+        --end;
+    return text.sliced(begin, end - begin);
+}
 QStringView trimBlanks(QStringView text);
 
 // Index of the first CR or LF at or after from, or the size of text.
-qsizetype findLineEnd(QByteArrayView text, qsizetype from);
+inline qsizetype findLineEnd(QByteArrayView text, qsizetype from) {
+    const char* data = text.data();
+    const qsizetype size = text.size();
+    qsizetype i = from;
+    // Eight bytes at a time while none of them is below 0x0E (CR is 0x0D).
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, sizeof word);
+        if ((word - ones * 0x0E) & ~word & (ones * 0x80))
+            break;
+    }
+    for (; i < size; ++i) {
+        if (isLineBreak(data[i]))
+            return i;
+    }
+    return size;
+}
+
 // Index just after the line break that starts at lineEnd.
-qsizetype skipLineBreak(QByteArrayView text, qsizetype lineEnd);
+inline qsizetype skipLineBreak(QByteArrayView text, qsizetype lineEnd) {
+    if (lineEnd >= text.size())
+        return text.size();
+    if (text[lineEnd] == '\r' && lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n')
+        return lineEnd + 2;
+    return lineEnd + 1;
+}
+
+// The first "[" at or after from that stands at textBegin or after a line
+// break or a blank: every section line starts with one, and in a style
+// library few other "[" do.
+qsizetype findSectionBracket(QByteArrayView all, qsizetype from, qsizetype textBegin);
 // The first line break of text, or CR LF when it has none.
 QByteArrayView lineBreakOf(QByteArrayView text);
 
@@ -46,7 +86,14 @@ struct KeyLine {
 std::optional<KeyLine> parseKeyLine(QByteArrayView line);
 
 // The name of a section line, given the line from just after its "[".
-QByteArrayView sectionNameOf(QByteArrayView afterBracket);
+inline QByteArrayView sectionNameOf(QByteArrayView afterBracket) {
+    qsizetype end = afterBracket.size();
+    while (end > 0 && afterBracket[end - 1] != ']')
+        --end;
+    // No "]" at all: the name runs to the end of the line.
+    const qsizetype nameEnd = end > 0 ? end - 1 : afterBracket.size();
+    return trimBlanks(afterBracket.first(nameEnd));
+}
 
 // One pair of matching quotes (" or ') around value taken off.
 QByteArrayView unquoted(QByteArrayView value);

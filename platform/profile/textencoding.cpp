@@ -1,5 +1,7 @@
 #include "profile/textencoding.h"
 
+#include <QStringDecoder>
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -37,6 +39,14 @@ constexpr std::uint64_t highBits = 0x8080808080808080ULL;
 // Where the first byte with the high bit set is, or size.
 qsizetype firstNonAscii(const unsigned char* data, qsizetype size, qsizetype from) {
     qsizetype i = from;
+    // 32 bytes a step while all are ASCII: a whole large file is checked
+    // when it is written.
+    for (; i + 32 <= size; i += 32) {
+        std::uint64_t words[4];
+        std::memcpy(words, data + i, sizeof words);
+        if ((words[0] | words[1] | words[2] | words[3]) & highBits)
+            break;
+    }
     for (; i + 8 <= size; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, data + i, sizeof word);
@@ -135,7 +145,9 @@ QByteArray windows1252ToUtf8(QByteArrayView bytes) {
 QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252)
         return decodeWindows1252(bytes);
-    return QString::fromUtf8(bytes);
+    // A name may start with U+FEFF: keep it (QString::fromUtf8 drops it).
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 } // namespace platform::profile

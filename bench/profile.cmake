@@ -1,0 +1,3 @@
+# Profile file on a style library of 10,000 styles, beside reading its bytes.
+add_executable(bench_profile "${CMAKE_CURRENT_LIST_DIR}/profile_bench.cpp")
+target_link_libraries(bench_profile PRIVATE ombrelo_profile benchmark::benchmark)
