@@ -36,8 +36,16 @@ function(ombrelo_add_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                         PROPERTIES ENVIRONMENT "${OMBRELO_TEST_ENV}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+    # The environment is set on the discovered tests by a script that runs
+    # after discovery: passed through gtest_discover_tests' PROPERTIES, the
+    # list would lose all but its first entry.
+    set(env_script "${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake")
+    file(WRITE "${env_script}"
+         "if(${name}_TESTS)\n"
+         "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${OMBRELO_TEST_ENV}]==])\n"
+         "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${env_script}")
 endfunction()
 
 # ombrelo_add_qtest(<name> SOURCES <files...> LIBS <targets...>)

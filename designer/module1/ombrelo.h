@@ -1,0 +1,27 @@
+#pragma once
+// The one painting algorithm of the designer: a vertical gradient of
+// horizontal bands, painted on any drawing surface. The same procedure, word
+// for word in the user's language, ships as "Function Ombrelo.fnc", so that
+// the user's application paints exactly what the preview shows.
+
+#include "core/drawingsurface.h"
+#include "core/vb.h"
+#include "module1/gradientstyle.h"
+
+namespace module1 {
+
+// Paints the gradient on the surface. All twelve values are taken by
+// reference; the three divisors come back clamped to 1..20 and the others are
+// left as they were. Every step that fails (a member the surface lacks or that
+// raises an error, a value that does not fit 16 or 32 bits, a division by
+// zero) is skipped and the next one runs: nothing is reported, nothing is
+// thrown.
+void Ombrelo(vb::DrawingSurface& surface, vb::Integer& R, vb::Integer& G, vb::Integer& B,
+             vb::Integer& N, vb::Integer& Band, vb::Integer& Start, vb::Integer& Stop,
+             vb::Integer& ModLine, vb::Integer& AutoRedraw, vb::Integer& MoreXR,
+             vb::Integer& MoreXG, vb::Integer& MoreXB);
+
+// The same with the values of a style; its divisors come back clamped.
+void Ombrelo(vb::DrawingSurface& surface, GradientStyle& style);
+
+} // namespace module1

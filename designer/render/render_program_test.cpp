@@ -1,0 +1,126 @@
+// Runs the built ombrelo-render as a user would and reads what it prints.
+
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::vector<std::string> lines; // standard output
+};
+
+std::string program() {
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "ombrelo-render")
+        .string();
+}
+
+// Standard error goes to /dev/null: only what the program prints on standard
+// output is read.
+Outcome run(const std::string& arguments) {
+    Outcome outcome;
+    const std::string command = "'" + program() + "' " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return outcome;
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    const int status = pclose(pipe);
+    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        outcome.lines.push_back(line);
+    return outcome;
+}
+
+} // namespace
+
+TEST(RenderProgram, BoxesOfTheGreyRampFromBlackToWhite) {
+    const Outcome outcome =
+        run("--boxes --scale-width 4000 --scale-height 3000 0 0 0 255 50 0 h 1 True 0 25 1");
+
+    ASSERT_EQ(outcome.exitCode, 0);
+    ASSERT_EQ(outcome.lines.size(), 62u); // 61 boxes and the divisors
+    EXPECT_EQ(outcome.lines[0], "-1 -1 4000 50 0");
+    EXPECT_EQ(outcome.lines[1], "-1 49 4000 100 " + std::to_string(4 + 256 * 0 + 65536 * 4));
+    EXPECT_EQ(outcome.lines[60],
+              "-1 2999 4000 3050 " + std::to_string(255 + 256 * 12 + 65536 * 255));
+    EXPECT_EQ(outcome.lines[61], "MoreX 1 20 1");
+}
+
+TEST(RenderProgram, UsageErrorsExitWithTwoAndPrintNothing) {
+    for (const char* arguments :
+         {"--boxes --scale-width 1 --scale-height 1 0 0 0 255 50 0 h 1 -1 1 1",
+          "--boxes --scale-width 1 --scale-height 1 0 0 0 99999 50 0 h 1 -1 1 1 1",
+          "--bogus -o x.png 0 0 0 255 50 0 h 1 -1 1 1 1"}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << arguments;
+        EXPECT_TRUE(outcome.lines.empty()) << arguments;
+    }
+}
+
+TEST(RenderProgram, HelpPrintsTheUsage) {
+    const Outcome outcome = run("--help");
+    EXPECT_EQ(outcome.exitCode, 0);
+    ASSERT_FALSE(outcome.lines.empty());
+    EXPECT_EQ(outcome.lines[0].rfind("Usage", 0), 0u);
+}
+
+// ---------------------------------------------------------------- pictures
+
+namespace {
+
+int greyAt(const QImage& image, int row) {
+    return qRed(image.pixel(image.width() / 2, row));
+}
+
+} // namespace
+
+TEST(RenderProgram, PngOfTheGreyRampAt96DotsPerInch) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("ramp.png").toStdString();
+    // 200 pixels are 3000 twips: bands of 50 twips, Stop h = 3000.
+    const Outcome outcome = run("--size 100x200 -o '" + file + "' 0 0 0 255 50 0 h 1 -1 1 1 1");
+    ASSERT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.lines.empty());
+
+    const QImage image(QString::fromStdString(file));
+    ASSERT_EQ(image.size(), QSize(100, 200));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(99, 100), qRgb(128, 128, 128)); // the band at 1500 twips
+    EXPECT_GE(greyAt(image, 199), 251);
+    for (int row = 1; row < 200; ++row)
+        ASSERT_GE(greyAt(image, row), greyAt(image, row - 1)) << "row " << row;
+}
+
+TEST(RenderProgram, BmpShowsWhatWasDrawnWithoutPersistentDrawingToo) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("red.BMP").toStdString();
+    const Outcome outcome = run("--size 30x20 -o '" + file + "' 255 0 0 255 50 0 h 1 False 1 1 1");
+    ASSERT_EQ(outcome.exitCode, 0);
+
+    const QImage image(QString::fromStdString(file), "BMP");
+    ASSERT_EQ(image.size(), QSize(30, 20));
+    EXPECT_EQ(image.pixel(15, 0), qRgb(255, 0, 0)); // the first band, in the start levels
+}
+
+TEST(RenderProgram, PictureFailuresAreReported) {
+    QTemporaryDir dir;
+    const std::string missingFolder = dir.filePath("no/such/folder/x.png").toStdString();
+    EXPECT_EQ(run("--size 10x10 -o '" + missingFolder + "' 0 0 0 255 50 0 h 1 -1 1 1 1").exitCode,
+              1);
+    // 3000 pixels are 45000 twips: too high for a 16-bit Stop.
+    const std::string tall = dir.filePath("tall.png").toStdString();
+    EXPECT_EQ(run("--size 10x3000 -o '" + tall + "' 0 0 0 255 50 0 h 1 -1 1 1 1").exitCode, 2);
+}

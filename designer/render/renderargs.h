@@ -1,0 +1,62 @@
+#pragma once
+// The command line of ombrelo-render, read into a request without touching
+// any window or file, so that every rule of it can be tested alone.
+//
+//   ombrelo-render [--size WxH] -o FILE  R G B N Band Start Stop ModLine AutoRedraw MoreXR MoreXG
+//   MoreXB ombrelo-render --boxes --scale-width W --scale-height H  R G B ... MoreXB ombrelo-render
+//   --help
+
+#include "module1/gradientstyle.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace render {
+
+enum class Mode {
+    Picture, // paint on a picture box and save it as PNG or BMP
+    Boxes,   // paint on a recording surface and list the boxes
+    Help,
+};
+
+enum class PictureFormat { Png, Bmp };
+
+struct RenderRequest {
+    Mode mode = Mode::Picture;
+
+    // Picture mode.
+    int pixelWidth = 1920;
+    int pixelHeight = 1080;
+    std::string outputFile;
+    PictureFormat format = PictureFormat::Png; // by the file's extension
+
+    // Boxes mode: the recording surface's size in scale units.
+    double scaleWidth = 0;
+    double scaleHeight = 0;
+
+    // The twelve values. When Stop was given as "h", style.Stop is 0 until
+    // the surface's height is known.
+    module1::GradientStyle style;
+    bool stopFromHeight = false;
+};
+
+struct ParseResult {
+    std::optional<RenderRequest> request; // empty on error
+    std::string error;                    // one line, without the program name
+};
+
+// Reads the arguments that follow the program name.
+ParseResult parseArguments(const std::vector<std::string>& arguments);
+
+// The value that "h" stands for: the surface's height rounded half to even,
+// empty when that does not fit 16 bits.
+std::optional<vb::Integer> stopFromHeight(double scaleHeight);
+
+// The text that --help prints.
+std::string usage();
+
+// Picture sizes are limited so that a typing slip cannot ask for gigabytes.
+inline constexpr int kMaxPixels = 8192;
+
+} // namespace render

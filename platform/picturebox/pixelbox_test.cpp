@@ -1,0 +1,104 @@
+#include "picturebox/pixelbox.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace platform {
+namespace {
+
+constexpr double at96dpi = 1.0 / 15.0; // device pixels per twip
+const QSize box333x193(333, 193);
+
+PixelBox pixels(int left, int top, int right, int bottom) {
+    return PixelBox{left, top, right, bottom};
+}
+
+TEST(PixelMapping, CornersLieInThePixelsHoldingThemBothEdgesIncluded) {
+    EXPECT_EQ(mapTwipBox(0, 0, 14, 14, at96dpi, box333x193), pixels(0, 0, 0, 0));
+    EXPECT_EQ(mapTwipBox(0, 0, 15, 29, at96dpi, box333x193), pixels(0, 0, 1, 1));
+    EXPECT_EQ(mapTwipBox(15, 30, 44, 45, at96dpi, box333x193), pixels(1, 2, 2, 3));
+}
+
+TEST(PixelMapping, CornersMayComeInAnyOrder) {
+    EXPECT_EQ(mapTwipBox(44, 45, 15, 30, at96dpi, box333x193), pixels(1, 2, 2, 3));
+    EXPECT_EQ(mapTwipBox(15, 45, 44, 30, at96dpi, box333x193), pixels(1, 2, 2, 3));
+}
+
+TEST(PixelMapping, GradientBandsOverlapByOneRowAndSpanTheFullWidth) {
+    const double scaleWidth = 333 * 15.0;
+    // Band 50: (-1, y-1)-(W, y+50) for y = 0, 50, 100.
+    EXPECT_EQ(mapTwipBox(-1, -1, scaleWidth, 50, at96dpi, box333x193), pixels(0, 0, 332, 3));
+    EXPECT_EQ(mapTwipBox(-1, 49, scaleWidth, 100, at96dpi, box333x193), pixels(0, 3, 332, 6));
+    EXPECT_EQ(mapTwipBox(-1, 99, scaleWidth, 150, at96dpi, box333x193), pixels(0, 6, 332, 10));
+}
+
+TEST(PixelMapping, ClipsToTheImage) {
+    EXPECT_EQ(mapTwipBox(-5000, -5000, 5000, 5000, at96dpi, box333x193), pixels(0, 0, 332, 192));
+    EXPECT_EQ(mapTwipBox(-100, -100, 0, 0, at96dpi, box333x193), pixels(0, 0, 0, 0));
+    EXPECT_EQ(mapTwipBox(4980, 2880, 1e9, 1e9, at96dpi, box333x193), pixels(332, 192, 332, 192));
+}
+
+TEST(PixelMapping, BoxesEntirelyOutsideCoverNothing) {
+    EXPECT_FALSE(mapTwipBox(-100, -100, -1, -1, at96dpi, box333x193));
+    EXPECT_FALSE(mapTwipBox(-100, 0, -1, 100, at96dpi, box333x193));
+    EXPECT_FALSE(mapTwipBox(4995, 0, 6000, 100, at96dpi, box333x193));
+    EXPECT_FALSE(mapTwipBox(0, 2895, 100, 2895, at96dpi, box333x193));
+    EXPECT_FALSE(mapTwipBox(0, 0, 10, 10, at96dpi, QSize(0, 10)));
+}
+
+TEST(PixelMapping, NonFiniteCoordinatesCoverNothing) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(mapTwipBox(nan, 0, 100, 100, at96dpi, box333x193));
+    EXPECT_FALSE(mapTwipBox(0, 0, inf, 100, at96dpi, box333x193));
+    EXPECT_FALSE(mapTwipBox(0, -inf, 100, 100, at96dpi, box333x193));
+}
+
+TEST(PixelMapping, DenseScreensGetMorePixelsForTheSameTwips) {
+    // Ratio 2 at 96 dpi: 7.5 twips per device pixel.
+    EXPECT_EQ(mapTwipBox(0, 0, 15, 14, 2.0 / 15.0, QSize(20, 20)), pixels(0, 0, 2, 1));
+    // 120 dpi: 12 twips per pixel.
+    EXPECT_EQ(mapTwipBox(12, 0, 23, 24, 1.0 / 12.0, QSize(20, 20)), pixels(1, 0, 1, 2));
+}
+
+TEST(PixelMapping, MultiplesOfAFractionalPixelSizeLandOnTheirPixel) {
+    // 96 dpi at a ratio of 1.5: 10 twips per device pixel, and 1.5 / 15 is
+    // not exact in binary.
+    const double perTwip = 1.5 / 15.0;
+    for (int p = 0; p < 3000; ++p)
+        ASSERT_EQ(mapTwipBox(p * 10.0, 0, p * 10.0, 0, perTwip, QSize(3000, 1))->left, p) << p;
+}
+
+TEST(PixelFill, FillsExactlyTheBoxInAPlainImage) {
+    QImage image(7, 5, QImage::Format_RGB32);
+    image.fill(0xff000000);
+    fillPixelBox(image, pixels(2, 1, 4, 3), 0xff123456);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) {
+            const bool inside = x >= 2 && x <= 4 && y >= 1 && y <= 3;
+            EXPECT_EQ(image.pixel(x, y), inside ? 0xff123456 : 0xff000000) << x << "," << y;
+        }
+}
+
+TEST(PixelFill, FillsWholeRowsOfPaddedAndLongImages) {
+    // Rows padded beyond their pixels must keep the padding untouched.
+    std::vector<QRgb> memory(10 * 4, 0xffabcdef);
+    QImage padded(reinterpret_cast<uchar*>(memory.data()), 9, 4, 10 * sizeof(QRgb),
+                  QImage::Format_RGB32);
+    fillPixelBox(padded, pixels(0, 1, 8, 2), 0xff010203);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 9; ++x)
+            EXPECT_EQ(memory[y * 10 + x], y == 1 || y == 2 ? 0xff010203 : 0xffabcdef);
+        EXPECT_EQ(memory[y * 10 + 9], 0xffabcdefu);
+    }
+    QImage wide(1000, 3, QImage::Format_RGB32);
+    wide.fill(0xff000000);
+    fillPixelBox(wide, pixels(0, 0, 999, 1), 0xff00ff00);
+    for (int x = 0; x < 1000; ++x) {
+        ASSERT_EQ(wide.pixel(x, 1), 0xff00ff00) << x;
+        ASSERT_EQ(wide.pixel(x, 2), 0xff000000) << x;
+    }
+}
+
+} // namespace
+} // namespace platform

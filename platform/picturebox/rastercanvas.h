@@ -1,0 +1,142 @@
+#pragma once
+// The pixels of a picture box, without any widget: what the box retains,
+// what it shows, and how drawing reaches either.
+//
+// Model. The box has two layers:
+//   - the retained image (persistent drawing): opaque, always as large as the
+//     box, initially the background colour;
+//   - the screen layer: what was drawn on the screen alone, transparent where
+//     nothing was drawn. It stands for the window's pixels that no one keeps.
+// What the box shows is the screen layer composed over the retained image.
+//
+// With AutoRedraw on, Line, Print and Cls work on the retained image. A
+// repaint copies the retained image to the screen, covering whatever was drawn
+// there alone, so drawing with AutoRedraw on also drops the screen layer.
+// With AutoRedraw off, Line and Print draw on the screen layer, and Cls wipes
+// only the screen layer: what was retained earlier stays, as the background.
+// The screen layer is lost whenever the box is repainted from what it keeps:
+// refresh(), a resize, and (in the widget) the box being shown again.
+// Setting the background colour erases both layers to that colour.
+//
+// Geometry. Positions and sizes are in twips. The box has a size in logical
+// pixels and a pixel ratio (device pixels per logical pixel); the images hold
+// device pixels, so drawing stays sharp on high-density screens while the
+// twip geometry follows the logical pixels: scaleWidth() is the logical width
+// times twipsPerPixel(). See pixelbox.h for how a box in twips maps to pixels.
+//
+// Speed. Consecutive boxes of the same columns where each next one starts at
+// or above the bottom of the one before and reaches at least as far down (a
+// gradient painted band after band) are merged: the canvas keeps one box
+// pending and paints only its rows that the next box will not paint over.
+// Every other operation, and every look at the pixels, paints the pending box
+// first, so what anyone sees is exactly what box-by-box painting would give.
+
+#include "core/drawingsurface.h"
+#include "picturebox/pixelbox.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class QPainter;
+
+namespace platform {
+
+class RasterCanvas : public vb::DrawingSurface {
+public:
+    // twipsPerPixel: 1440 / the screen's logical dots per inch.
+    explicit RasterCanvas(double twipsPerPixel = 15.0, double pixelRatio = 1.0);
+
+    // ---- geometry
+    // Size in logical pixels. The retained image keeps its content at the
+    // top-left; new area gets the background colour. Drops the screen layer.
+    void resize(QSize logicalPixels);
+    QSize size() const { return size_; }
+    double twipsPerPixel() const { return twipsPerPixel_; }
+    void setTwipsPerPixel(double twipsPerPixel);
+    double pixelRatio() const { return pixelRatio_; }
+    // Rescales the retained content to the new ratio; drops the screen layer.
+    void setPixelRatio(double pixelRatio);
+
+    // ---- the drawing surface
+    void setAutoRedraw(bool on) override;
+    bool autoRedraw() const { return autoRedraw_; }
+    double scaleHeight() override;
+    double scaleWidth() override;
+    // Paints the box; a system colour is taken from the application palette.
+    // Moves the print position to (x2, y2).
+    void lineBox(double x1, double y1, double x2, double y2, vb::OleColor colour) override;
+    void fillBox(double x1, double y1, double x2, double y2, QRgb colour);
+
+    // ---- state
+    QColor backColor() const { return backColor_; }
+    // Erases both layers to the new colour and resets the print position.
+    void setBackColor(const QColor& colour);
+    // Changes the colour that later clears use, keeping every pixel (for a
+    // system colour that the desktop changed).
+    void adoptBackColor(const QColor& colour) { backColor_ = opaque(colour); }
+    QColor foreColor() const { return foreColor_; }
+    void setForeColor(const QColor& colour) { foreColor_ = opaque(colour); }
+    QFont font() const { return font_; }
+    void setFont(const QFont& font) { font_ = font; }
+    double currentX() const { return currentX_; }
+    double currentY() const { return currentY_; }
+    void setCurrentX(double twips) { currentX_ = twips; }
+    void setCurrentY(double twips) { currentY_ = twips; }
+
+    // ---- operations
+    // Clears what AutoRedraw decides (see above); print position to (0, 0).
+    void cls();
+    // Draws text with its top at CurrentY, left at CurrentX, in font() and
+    // foreColor(); CurrentX then moves by the text's width in twips.
+    void print(const QString& text);
+    // The box repainted from the retained image: the screen layer is dropped.
+    void refresh();
+
+    // ---- observation (each paints the pending box first)
+    const QImage& image();
+    QImage shownImage();
+    bool hasScreenLayer() const { return !screenEmpty_; }
+    // Draws what the box shows with its top-left at `topLeft` (logical).
+    void paint(QPainter& painter, QPointF topLeft);
+    // Writes the retained image as a 24-bit Windows bitmap file.
+    bool saveBmp(const QString& path);
+    // Paints the pending box now.
+    void flush();
+
+private:
+    struct Pending {
+        PixelBox box;
+        QRgb value;
+        bool toScreen;
+    };
+
+    static QColor opaque(QColor colour);
+    QSize deviceSize() const;
+    double pixelsPerTwip() const { return pixelRatio_ / twipsPerPixel_; }
+    int dotsPerMetreForFonts() const;
+    QImage blankRetained(QSize devicePixels) const;
+    QImage& screenLayerForDrawing();
+    void dropScreenLayer() { screenEmpty_ = true; }
+    void queueBox(const PixelBox& box, QRgb value, bool toScreen);
+    void paintBox(const Pending& pending);
+
+    double twipsPerPixel_;
+    double pixelRatio_;
+    QSize size_;
+    QImage retained_;
+    QImage screen_;
+    bool screenEmpty_ = true;
+    std::optional<Pending> pending_;
+    bool autoRedraw_ = false;
+    QColor backColor_{240, 240, 240};
+    QColor foreColor_{0, 0, 0};
+    QFont font_;
+    double currentX_ = 0;
+    double currentY_ = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,130 @@
+// The merged painting of consecutive boxes against a naive model that paints
+// every box pixel by pixel, on random sequences of gradients, odd boxes,
+// clears and switches of AutoRedraw.
+
+#include "picturebox/pixelbox.h"
+#include "picturebox/rastercanvas.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace platform {
+namespace {
+
+constexpr QRgb background = 0xff102030;
+
+// Two layers painted pixel by pixel, with the same rules as the canvas.
+class NaiveCanvas {
+public:
+    NaiveCanvas(QSize devicePixels, double pixelsPerTwip)
+        : retained_(devicePixels, QImage::Format_RGB32)
+        , screen_(devicePixels, QImage::Format_ARGB32_Premultiplied)
+        , pixelsPerTwip_(pixelsPerTwip) {
+        retained_.fill(background);
+        screen_.fill(Qt::transparent);
+    }
+
+    void setAutoRedraw(bool on) { autoRedraw_ = on; }
+    void box(double x1, double y1, double x2, double y2, QRgb colour) {
+        if (autoRedraw_)
+            screen_.fill(Qt::transparent);
+        const auto pixels = mapTwipBox(x1, y1, x2, y2, pixelsPerTwip_, retained_.size());
+        if (!pixels)
+            return;
+        QImage& target = autoRedraw_ ? retained_ : screen_;
+        for (int y = pixels->top; y <= pixels->bottom; ++y)
+            for (int x = pixels->left; x <= pixels->right; ++x)
+                target.setPixel(x, y, colour | 0xff000000u);
+    }
+    void cls() {
+        if (autoRedraw_)
+            retained_.fill(background);
+        screen_.fill(Qt::transparent);
+    }
+    const QImage& retained() const { return retained_; }
+    QImage shown() const {
+        QImage composed = retained_.copy();
+        QPainter painter(&composed);
+        painter.drawImage(0, 0, screen_);
+        return composed;
+    }
+
+private:
+    QImage retained_;
+    QImage screen_;
+    double pixelsPerTwip_;
+    bool autoRedraw_ = false;
+};
+
+class RandomPainting {
+public:
+    explicit RandomPainting(unsigned seed)
+        : random_(seed) {}
+
+    int upTo(int n) { return std::uniform_int_distribution<int>(0, n)(random_); }
+    double pick(std::initializer_list<double> values) {
+        return *(values.begin() + upTo(int(values.size()) - 1));
+    }
+    QRgb colour() { return std::uniform_int_distribution<QRgb>(0, 0xffffff)(random_); }
+
+    // One gradient the way the drawing procedure paints it, sometimes over
+    // part of the width, upward, with gaps, or past the edges.
+    template <typename Paint> void gradient(double w, double h, Paint&& paint) {
+        const int band = (upTo(3) == 0 ? -1 : 1) * (1 + upTo(upTo(1) ? 300 : 20));
+        const int modLine = 1 + (upTo(3) == 0 ? upTo(5) : 0);
+        const double left = upTo(4) == 0 ? upTo(int(w)) : -1;
+        const double right = upTo(4) == 0 ? left + upTo(int(w)) : w;
+        int y = band > 0 ? upTo(int(h / 2)) - 50 : int(h) + 50 - upTo(int(h / 2));
+        for (int count = upTo(200); count > 0; --count, y += band)
+            paint(left, y - 1.0, right, y + double(band / modLine), colour());
+    }
+
+    std::mt19937 random_;
+};
+
+void compare(RasterCanvas& canvas, const NaiveCanvas& naive, const std::string& where) {
+    ASSERT_EQ(canvas.image(), naive.retained()) << where;
+    ASSERT_EQ(canvas.shownImage(), naive.shown()) << where;
+}
+
+TEST(MergedPainting, PaintsExactlyWhatBoxByBoxPaintingPaints) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        RandomPainting random(seed);
+        const QSize logical(1 + random.upTo(120), 1 + random.upTo(90));
+        const double ratio = random.pick({1.0, 1.0, 1.5, 2.0});
+        RasterCanvas canvas(15.0, ratio);
+        canvas.resize(logical);
+        canvas.setBackColor(QColor(background));
+        NaiveCanvas naive(canvas.image().size(), ratio / 15.0);
+        const double w = canvas.scaleWidth();
+        const double h = canvas.scaleHeight();
+        auto paint = [&](double x1, double y1, double x2, double y2, QRgb c) {
+            canvas.fillBox(x1, y1, x2, y2, c);
+            naive.box(x1, y1, x2, y2, c);
+        };
+        for (int step = 0; step < 60; ++step) {
+            const int what = random.upTo(99);
+            if (what < 45) {
+                random.gradient(w, h, paint);
+            } else if (what < 80) {
+                paint(random.upTo(int(w) + 400) - 200.0, random.upTo(int(h) + 400) - 200.0,
+                      random.upTo(int(w) + 400) - 200.0, random.upTo(int(h) + 400) - 200.0,
+                      random.colour());
+            } else if (what < 88) {
+                const bool on = random.upTo(1) == 1;
+                canvas.setAutoRedraw(on);
+                naive.setAutoRedraw(on);
+            } else if (what < 93) {
+                canvas.cls();
+                naive.cls();
+            } else {
+                compare(canvas, naive, "seed " + std::to_string(seed));
+            }
+        }
+        compare(canvas, naive, "end of seed " + std::to_string(seed));
+    }
+}
+
+} // namespace
+} // namespace platform

@@ -1,0 +1,146 @@
+// The rules of the file format, on documents in memory.
+
+#include "profile/profiledocument.h"
+#include "profile/textencoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform::profile;
+
+namespace {
+
+QByteArray afterWrite(QByteArray bytes, const QString& section, const KeyValueList& entries) {
+    ProfileDocument document(std::move(bytes));
+    document.setValues(section, entries);
+    return document.bytes();
+}
+
+QByteArray afterRemove(QByteArray bytes, const QString& section) {
+    ProfileDocument document(std::move(bytes));
+    document.removeSection(section);
+    return document.bytes();
+}
+
+} // namespace
+
+TEST(ProfileDocument, ReadsHandEditedLines) {
+    const ProfileDocument document("junk=1\n[S]\n  Key = \"quoted\"  \n;Key=comment\n"
+                                   "no equals\n[S]\nKey=second\n[T]\nA=='b'\nB=\"x'\n");
+    EXPECT_EQ(document.value(u"s", u"KEY"), "quoted");
+    EXPECT_EQ(document.value(u"T", u"a"), "='b'");
+    EXPECT_EQ(document.value(u"T", u"B"), "\"x'");
+    EXPECT_EQ(document.value(u"S", u"no equals"), std::nullopt);
+    EXPECT_EQ(document.value(u"S", u"junk"), std::nullopt);
+    EXPECT_EQ(document.value(u"S", u";Key"), std::nullopt);
+    EXPECT_EQ(document.sectionNames(), QStringList({"S", "S", "T"}));
+}
+
+TEST(ProfileDocument, SectionNameRunsToLastBracketOfItsLine) {
+    const ProfileDocument document("[a]b] x\r\n\t[ [c] ]\r\n[no end\r\nk=v\r\n[]\r\n");
+    EXPECT_EQ(document.sectionNames(), QStringList({"a]b", "[c]", "no end", ""}));
+    EXPECT_EQ(document.value(u"NO END", u"k"), "v");
+}
+
+TEST(ProfileDocument, AllLineEndingsRead) {
+    for (const char* lineBreak : {"\n", "\r\n", "\r"}) {
+        const QByteArray bytes =
+            QByteArray("[A]") + lineBreak + "k=1" + lineBreak + "[B]" + lineBreak + "k=2";
+        const ProfileDocument document(bytes);
+        EXPECT_EQ(document.value(u"A", u"k"), "1") << lineBreak;
+        EXPECT_EQ(document.value(u"B", u"k"), "2") << lineBreak;
+    }
+}
+
+TEST(ProfileDocument, RewritesInPlaceAndKeepsEveryOtherLine) {
+    const QByteArray before = ";c\n[S]\nA = old  \n\n; note\nz\n[S]\nA=dup\n";
+    EXPECT_EQ(afterWrite(before, "s", {{"a", "new"}}),
+              ";c\n[S]\nA = new\n\n; note\nz\n[S]\nA=dup\n");
+    // A new key goes after the last key, in front of blank lines and comments.
+    EXPECT_EQ(afterWrite(before, "S", {{"B", "2"}}),
+              ";c\n[S]\nA = old  \nB=2\n\n; note\nz\n[S]\nA=dup\n");
+    EXPECT_EQ(afterWrite("[S]\r\n\r\n[T]\r\n", "S", {{"B", "2"}}), "[S]\r\nB=2\r\n\r\n[T]\r\n");
+}
+
+TEST(ProfileDocument, NewLinesFollowTheFile) {
+    EXPECT_EQ(afterWrite("", "S", {{"k", "v"}}), "[S]\r\nk=v\r\n");
+    EXPECT_EQ(afterWrite("[A]\rx=1", "S", {{"k", "v"}}), "[A]\rx=1\r[S]\rk=v\r");
+    EXPECT_EQ(afterWrite("[A]\nx=1", "a", {{"k", "v"}}), "[A]\nx=1\nk=v\n");
+    EXPECT_EQ(afterWrite("[A]", "a", {{"k", "v"}}), "[A]\r\nk=v\r\n");
+    EXPECT_EQ(afterWrite("\xEF\xBB\xBF", "S", {{"k", "v"}}), "\xEF\xBB\xBF[S]\r\nk=v\r\n");
+}
+
+TEST(ProfileDocument, BatchEqualsSingleWritesInSequence) {
+    const QByteArray before = "[S]\nA=1\nB=2\n\n[T]\nA=3\n";
+    const KeyValueList entries = {{"b", "x"}, {"C", "new"}, {"A", ""}, {"c", "again"}, {"B", "y"}};
+    QByteArray sequential = before;
+    for (const KeyValue& entry : entries)
+        sequential = afterWrite(sequential, "S", {entry});
+    EXPECT_EQ(afterWrite(before, "S", entries), sequential);
+    EXPECT_EQ(sequential, "[S]\nA=\nB=y\nC=again\n\n[T]\nA=3\n");
+}
+
+TEST(ProfileDocument, RemovesFirstSectionWithAllItsLines) {
+    const QByteArray before = "k=0\n[A]\na=1\n; c\n\n[a]\na=2\n[B]\nb=1";
+    EXPECT_EQ(afterRemove(before, " A "), "k=0\n[a]\na=2\n[B]\nb=1");
+    EXPECT_EQ(afterRemove(before, "b"), "k=0\n[A]\na=1\n; c\n\n[a]\na=2\n");
+    ProfileDocument document(before);
+    EXPECT_FALSE(document.removeSection(u"missing"));
+    EXPECT_EQ(document.bytes(), before);
+}
+
+TEST(ProfileDocument, ValuesRoundTripExactly) {
+    for (const QString value :
+         {"", " a", "a ", "\"q\"", "'", "\"", "''", "\"a", "a'", "\t", "=x=", "[x]", ";x", "\x01",
+          "\u00e9\u20ac", "\u65e5", "\U0001F600", "\u0081"}) {
+        const ProfileDocument document(afterWrite("[S]\r\nk=old\r\n", "S", {{"k", value}}));
+        EXPECT_EQ(document.value(u"S", u"k"), value) << value.toStdString();
+    }
+}
+
+TEST(ProfileDocument, NamesCompareWithoutCaseAcrossEncodings) {
+    const ProfileDocument codePage("[Caf\xE9 \xC0]\r\nK=1\r\n");
+    EXPECT_EQ(codePage.value(u"CAF\u00c9 \u00e0", u"k"), "1");
+    const ProfileDocument utf8("[Stra\xC3\x9F"
+                               "e]\nK=1\n");
+    EXPECT_EQ(utf8.value(u"STRA\u00dfE", u"K"), "1");
+    EXPECT_EQ(utf8.sectionNames(), QStringList({"Stra\u00dfe"}));
+}
+
+TEST(ProfileDocument, KeepsTheCodePageWhileItCanHoldTheText) {
+    EXPECT_EQ(afterWrite("", "Caf\u00e9", {{"k", "\u20ac"}}), "[Caf\xE9]\r\nk=\x80\r\n");
+    EXPECT_EQ(afterWrite("[A]\r\nk=\xE9\r\n", "A", {{"j", "\u0160"}}),
+              "[A]\r\nk=\xE9\r\nj=\x8A\r\n");
+    // Text beyond the code page turns the whole file into UTF-8.
+    EXPECT_EQ(afterWrite("[A]\r\nk=\xE9\r\n", "A", {{"j", "\u65e5"}}),
+              "[A]\r\nk=\xC3\xA9\r\nj=\xE6\x97\xA5\r\n");
+}
+
+TEST(ProfileDocument, CodePageTextThatWouldReadAsUtf8IsStoredAsUtf8) {
+    // "Ã©" in the code page is the UTF-8 form of "é".
+    const ProfileDocument written(afterWrite("[A]\r\n", "A", {{"k", "\u00c3\u00a9"}}));
+    EXPECT_EQ(written.value(u"A", u"k"), "\u00c3\u00a9");
+    // Deleting the only byte that was not UTF-8 must not change the rest.
+    const ProfileDocument removed(afterRemove("[A]\r\nk=\xE9\r\n[B]\r\nk=\xC3\xA9\r\n", "A"));
+    EXPECT_EQ(removed.value(u"B", u"k"), "\u00c3\u00a9");
+}
+
+TEST(TextEncoding, CodePageTableRoundTrips) {
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all.append(static_cast<char>(byte));
+    const QString text = decodeWindows1252(all);
+    EXPECT_EQ(text[0x80], QChar(0x20AC));
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(text[0x8D], QChar(0x008D));
+    EXPECT_EQ(encodeWindows1252(text), all);
+    EXPECT_EQ(encodeWindows1252(u"\u0100"), std::nullopt);
+}
+
+TEST(TextEncoding, DetectsOnlyWellFormedUtf8) {
+    EXPECT_EQ(detectEncoding("plain", false), TextEncoding::Ascii);
+    EXPECT_EQ(detectEncoding("plain", true), TextEncoding::Utf8);
+    EXPECT_EQ(detectEncoding("\xC3\xA9\xF0\x9F\x98\x80", false), TextEncoding::Utf8);
+    for (const char* bad : {"\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE6\x97",
+                            "\xC3\xA9\xBF", "0123456789\xFF"})
+        EXPECT_EQ(detectEncoding(bad, false), TextEncoding::Windows1252) << bad;
+}
