@@ -63,10 +63,25 @@ QMetaMethod findMethod(const QObject* control, const QString& name, qsizetype co
 
 // Qt gives no meta-type for a parameter taken by reference (events pass
 // Cancel, URL, Button ... so); the type's name without the '&' has one.
+// Controls spell parameter types with the language's names; make those
+// names known to Qt once.
+void registerLanguageTypeNames() {
+    static const bool registered = [] {
+        qRegisterMetaType<vb::Integer>("vb::Integer");
+        qRegisterMetaType<vb::Long>("vb::Long");
+        qRegisterMetaType<vb::Single>("vb::Single");
+        qRegisterMetaType<vb::Boolean>("vb::Boolean");
+        qRegisterMetaType<vb::OleColor>("vb::OleColor");
+        return true;
+    }();
+    (void)registered;
+}
+
 QMetaType parameterType(const QMetaMethod& method, int index) {
     const QMetaType type = method.parameterMetaType(index);
     if (type.isValid())
         return type;
+    registerLanguageTypeNames();
     QByteArray name = method.parameterTypes().value(index);
     if (name.endsWith('&'))
         name.chop(1);

@@ -119,6 +119,14 @@ TEST_F(LateBound, EventsReachHandlersWhichMayChangeReferenceArguments) {
     EXPECT_EQ(callMethod(gauge.get(), QStringLiteral("FireGoToURL"), QStringLiteral("stop")),
               QVariant(QStringLiteral("cancelled")));
 
+    // Parameter types spelt with the language's names work the same.
+    auto moved = connectEvent(gauge.get(), QStringLiteral("Moved"), [](QVariantList& args) {
+        ASSERT_EQ(args.size(), 2);
+        EXPECT_EQ(args[0].toInt(), 1);
+        args[1] = args[1].toFloat() + 0.25f;
+    });
+    EXPECT_EQ(callMethod(gauge.get(), QStringLiteral("FireMoved"), 2.5).toFloat(), 2.75f);
+
     EXPECT_EQ(errorOf([&] { connectEvent(gauge.get(), QStringLiteral("Nope"), {}); }),
               vb::err::NotSupported);
 }
@@ -174,5 +182,6 @@ TEST(TypeInfo, ReadsHelpDispatchIdsHiddenMembersAndOrder) {
     QStringList events;
     for (const MemberInfo& e : info.events())
         events.append(e.type);
-    EXPECT_EQ(events, (QStringList{"Click()", "GoToURL(QString&,bool&)"}));
+    EXPECT_EQ(events, (QStringList{"Click()", "GoToURL(QString&,bool&)",
+                                   "Moved(vb::Integer&,vb::Single&)"}));
 }

@@ -17,6 +17,8 @@ constexpr int frameWidth = 2;
 constexpr int invalidPropertyValue = 380;
 
 QColor resolveOrRaise(vb::OleColor colour, const QPalette& palette) {
+    if (!isSystemColour(colour))
+        return QColor::fromRgb(plainOleToRgb(colour));
     const std::optional<QColor> resolved = fromOleColor(colour, palette);
     if (!resolved)
         throw vb::RuntimeError(invalidPropertyValue, "Invalid property value");
@@ -120,7 +122,9 @@ void PictureBox::setAutoRedraw(bool on) {
 
 void PictureBox::lineBox(double x1, double y1, double x2, double y2, vb::OleColor colour) {
     syncSize();
-    canvas_.fillBox(x1, y1, x2, y2, resolveOrRaise(colour, palette()).rgb());
+    const QRgb rgb =
+        isSystemColour(colour) ? resolveOrRaise(colour, palette()).rgb() : plainOleToRgb(colour);
+    canvas_.fillBox(x1, y1, x2, y2, rgb);
     scheduleUpdate();
 }
 

@@ -114,6 +114,10 @@ void RasterCanvas::setAutoRedraw(bool on) {
 }
 
 void RasterCanvas::lineBox(double x1, double y1, double x2, double y2, vb::OleColor colour) {
+    if (!isSystemColour(colour)) {
+        fillBox(x1, y1, x2, y2, plainOleToRgb(colour));
+        return;
+    }
     const std::optional<QColor> resolved = fromOleColor(colour);
     if (!resolved)
         vb::raiseError(vb::err::InvalidProcedureCall);
@@ -131,48 +135,84 @@ void RasterCanvas::fillBox(double x1, double y1, double x2, double y2, QRgb colo
 }
 
 void RasterCanvas::queueBox(const PixelBox& box, QRgb value, bool toScreen) {
+    if (toScreen)
+        beginScreenDrawing();
+    noteBoxAfterClear(box, toScreen);
     if (pending_ && pending_->toScreen == toScreen && pending_->box.sameColumns(box) &&
         box.top <= pending_->box.bottom + 1 && box.bottom >= pending_->box.bottom) {
         // The new box paints over the pending one from its own top down; only
         // the rows above stay visible.
         const int coveredFrom = std::max(box.top, pending_->box.top);
         if (coveredFrom > pending_->box.top) {
-            Pending visible = *pending_;
-            visible.box.bottom = coveredFrom - 1;
-            paintBox(visible);
+            PixelBox visible = pending_->box;
+            visible.bottom = coveredFrom - 1;
+            fillPixelBox(layer(toScreen), visible, pending_->value);
         }
         pending_ = Pending{box, value, toScreen};
         return;
     }
-    flush();
+    flushPendingBox();
     pending_ = Pending{box, value, toScreen};
 }
 
-void RasterCanvas::flush() {
+// A full-width box that joins the painted rows at the top extends them; any
+// other box needs the clear done first where it paints.
+void RasterCanvas::noteBoxAfterClear(const PixelBox& box, bool toScreen) {
+    WaitingClear& clear = waitingClear(toScreen);
+    if (!clear.active)
+        return;
+    const QImage& target = layer(toScreen);
+    const bool fullWidth = box.left == 0 && box.right == target.width() - 1;
+    if (fullWidth && box.top <= clear.paintedTo) {
+        clear.paintedTo = std::max(clear.paintedTo, box.bottom + 1);
+        if (clear.paintedTo >= target.height())
+            clear.active = false;
+        return;
+    }
+    finishClear(toScreen);
+}
+
+// Clears the rows that no box has painted since the clear. The boxes since
+// lie above them, so doing it now gives the same pixels as doing it first.
+void RasterCanvas::finishClear(bool toScreen) {
+    WaitingClear& clear = waitingClear(toScreen);
+    if (!clear.active)
+        return;
+    clear.active = false;
+    QImage& target = layer(toScreen);
+    if (clear.paintedTo < target.height())
+        fillPixelBox(target, PixelBox{0, clear.paintedTo, target.width() - 1, target.height() - 1},
+                     clear.value);
+}
+
+void RasterCanvas::flushPendingBox() {
     if (!pending_)
         return;
     const Pending box = *pending_;
     pending_.reset();
-    paintBox(box);
+    fillPixelBox(layer(box.toScreen), box.box, box.value);
 }
 
-void RasterCanvas::paintBox(const Pending& pending) {
-    fillPixelBox(pending.toScreen ? screenLayerForDrawing() : retained_, pending.box,
-                 pending.value);
+void RasterCanvas::flush() {
+    flushPendingBox();
+    finishClear(false);
+    if (!screenEmpty_)
+        finishClear(true);
 }
 
-QImage& RasterCanvas::screenLayerForDrawing() {
-    if (screenEmpty_) {
-        if (screen_.size() != retained_.size() || screen_.devicePixelRatio() != pixelRatio_) {
-            screen_ = QImage(retained_.size(), screenFormat());
-            screen_.setDevicePixelRatio(pixelRatio_);
-        }
-        screen_.setDotsPerMeterX(retained_.dotsPerMeterX());
-        screen_.setDotsPerMeterY(retained_.dotsPerMeterY());
-        screen_.fill(Qt::transparent);
-        screenEmpty_ = false;
+// The first drawing on the screen since it was last repainted starts from a
+// transparent layer.
+void RasterCanvas::beginScreenDrawing() {
+    if (!screenEmpty_)
+        return;
+    if (screen_.size() != retained_.size() || screen_.devicePixelRatio() != pixelRatio_) {
+        screen_ = QImage(retained_.size(), screenFormat());
+        screen_.setDevicePixelRatio(pixelRatio_);
     }
-    return screen_;
+    screen_.setDotsPerMeterX(retained_.dotsPerMeterX());
+    screen_.setDotsPerMeterY(retained_.dotsPerMeterY());
+    screenClear_ = WaitingClear{!screen_.isNull(), qRgba(0, 0, 0, 0), 0};
+    screenEmpty_ = false;
 }
 
 void RasterCanvas::setBackColor(const QColor& colour) {
@@ -188,7 +228,7 @@ void RasterCanvas::setBackColor(const QColor& colour) {
 void RasterCanvas::cls() {
     flush();
     if (autoRedraw_ && !retained_.isNull())
-        retained_.fill(backColor_.rgb());
+        retainedClear_ = WaitingClear{true, backColor_.rgb(), 0};
     dropScreenLayer();
     currentX_ = 0;
     currentY_ = 0;
@@ -199,9 +239,13 @@ void RasterCanvas::print(const QString& text) {
     // Text needs the font database, which exists only with an application.
     if (text.isEmpty() || qGuiApp == nullptr)
         return;
-    if (autoRedraw_)
+    if (autoRedraw_) {
         dropScreenLayer();
-    QImage& target = autoRedraw_ ? retained_ : screenLayerForDrawing();
+    } else {
+        beginScreenDrawing();
+        finishClear(true);
+    }
+    QImage& target = layer(!autoRedraw_);
     // An empty box still measures the text at the box's resolution.
     const QImage probe = target.isNull() ? blankRetained(QSize(1, 1)) : QImage();
     const QFontMetricsF metrics(font_, target.isNull() ? &probe : &target);

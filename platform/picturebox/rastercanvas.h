@@ -28,8 +28,10 @@
 // or above the bottom of the one before and reaches at least as far down (a
 // gradient painted band after band) are merged: the canvas keeps one box
 // pending and paints only its rows that the next box will not paint over.
-// Every other operation, and every look at the pixels, paints the pending box
-// first, so what anyone sees is exactly what box-by-box painting would give.
+// Likewise a clear waits: rows that full-width boxes paint, top down from the
+// first row, right after it are never cleared. Every other operation, and
+// every look at the pixels, first does what waits, so what anyone sees is
+// exactly what painting box by box would give.
 
 #include "core/drawingsurface.h"
 #include "picturebox/pixelbox.h"
@@ -104,7 +106,7 @@ public:
     void paint(QPainter& painter, QPointF topLeft);
     // Writes the retained image as a 24-bit Windows bitmap file.
     bool saveBmp(const QString& path);
-    // Paints the pending box now.
+    // Does now what waits: the pending box and any waiting clear.
     void flush();
 
 private:
@@ -113,16 +115,27 @@ private:
         QRgb value;
         bool toScreen;
     };
+    // A clear of a layer not yet done. Rows above `paintedTo` have all been
+    // painted by full-width boxes since; they need no clearing.
+    struct WaitingClear {
+        bool active = false;
+        QRgb value = 0;
+        int paintedTo = 0;
+    };
 
     static QColor opaque(QColor colour);
     QSize deviceSize() const;
     double pixelsPerTwip() const { return pixelRatio_ / twipsPerPixel_; }
     int dotsPerMetreForFonts() const;
     QImage blankRetained(QSize devicePixels) const;
-    QImage& screenLayerForDrawing();
+    QImage& layer(bool toScreen) { return toScreen ? screen_ : retained_; }
+    WaitingClear& waitingClear(bool toScreen) { return toScreen ? screenClear_ : retainedClear_; }
+    void beginScreenDrawing();
     void dropScreenLayer() { screenEmpty_ = true; }
     void queueBox(const PixelBox& box, QRgb value, bool toScreen);
-    void paintBox(const Pending& pending);
+    void noteBoxAfterClear(const PixelBox& box, bool toScreen);
+    void finishClear(bool toScreen);
+    void flushPendingBox();
 
     double twipsPerPixel_;
     double pixelRatio_;
@@ -131,6 +144,8 @@ private:
     QImage screen_;
     bool screenEmpty_ = true;
     std::optional<Pending> pending_;
+    WaitingClear retainedClear_;
+    WaitingClear screenClear_;
     bool autoRedraw_ = false;
     QColor backColor_{240, 240, 240};
     QColor foreColor_{0, 0, 0};

@@ -152,6 +152,26 @@ TEST(RasterCanvas, ClsWithAutoRedrawOffWipesOnlyWhatWasDrawnWithItOff) {
     EXPECT_EQ(canvas.currentX(), 0);
 }
 
+TEST(RasterCanvas, ClsClearsWhatTheBoxesAfterItLeaveUncovered) {
+    RasterCanvas canvas = whiteCanvas(4, 4);
+    canvas.setAutoRedraw(true);
+    canvas.fillBox(0, 0, 59, 59, green);
+    canvas.cls();
+    canvas.fillBox(-1, -1, 60, 44, red); // rows 0..2, the full width
+    canvas.fillBox(0, 0, 29, 29, blue);  // part of the width
+    const QImage& image = canvas.image();
+    EXPECT_EQ(at(image, 0, 0), blue);
+    EXPECT_EQ(at(image, 3, 2), red);
+    EXPECT_EQ(at(image, 0, 3), white);
+    EXPECT_EQ(at(image, 3, 3), white);
+
+    canvas.fillBox(0, 0, 59, 59, green);
+    canvas.cls();
+    canvas.fillBox(0, 0, 29, 29, blue); // the top rows, part of the width
+    EXPECT_EQ(at(canvas.image(), 1, 1), blue);
+    EXPECT_EQ(at(canvas.image(), 2, 1), white);
+}
+
 TEST(RasterCanvas, NewBackColourErasesEverythingAndIsWhatClsUses) {
     RasterCanvas canvas = whiteCanvas(6, 6);
     canvas.setAutoRedraw(true);

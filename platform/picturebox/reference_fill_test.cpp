@@ -75,7 +75,9 @@ public:
         const int modLine = 1 + (upTo(3) == 0 ? upTo(5) : 0);
         const double left = upTo(4) == 0 ? upTo(int(w)) : -1;
         const double right = upTo(4) == 0 ? left + upTo(int(w)) : w;
-        int y = band > 0 ? upTo(int(h / 2)) - 50 : int(h) + 50 - upTo(int(h / 2));
+        // Most gradients start at the top, as the designer paints them.
+        const int from = upTo(1) ? -upTo(30) : upTo(int(h / 2)) - 50;
+        int y = band > 0 ? from : int(h) + 50 - upTo(int(h / 2));
         for (int count = upTo(200); count > 0; --count, y += band)
             paint(left, y - 1.0, right, y + double(band / modLine), colour());
     }

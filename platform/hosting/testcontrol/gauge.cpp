@@ -53,6 +53,13 @@ QString Gauge::FireGoToURL(const QString& url) {
     return cancel ? QStringLiteral("cancelled") : target;
 }
 
+float Gauge::FireMoved(float x) {
+    vb::Integer button = 1;
+    vb::Single where = x;
+    emit Moved(button, where);
+    return where;
+}
+
 void Gauge::ReportProblem(int number) {
     reportError(vb::RuntimeError(number));
 }

@@ -21,8 +21,8 @@ class Gauge : public QWidget, public platform::Control {
     Q_CLASSINFO("dispid:Click", "1")
     Q_CLASSINFO("browseFirst", "Value")
     Q_PROPERTY(QVariant Caption READ caption WRITE setCaption)
-    Q_PROPERTY(qint16 Value READ value WRITE setValue)
-    Q_PROPERTY(quint32 Color READ color WRITE setColor)
+    Q_PROPERTY(vb::Integer Value READ value WRITE setValue)
+    Q_PROPERTY(vb::OleColor Color READ color WRITE setColor)
     Q_PROPERTY(QFont Font READ gaugeFont WRITE setGaugeFont)
     Q_PROPERTY(QString Version READ version)
 
@@ -47,6 +47,7 @@ public:
     // Test hooks: raise the events, report an error with no caller.
     Q_INVOKABLE void FireClick() { emit Click(); }
     Q_INVOKABLE QString FireGoToURL(const QString& url);
+    Q_INVOKABLE float FireMoved(float x);
     Q_INVOKABLE void ReportProblem(int number);
 
     void initProperties() override;
@@ -56,6 +57,7 @@ public:
 signals:
     void Click();
     void GoToURL(QString& url, bool& cancel);
+    void Moved(vb::Integer& button, vb::Single& x);
 
 private:
     QString caption_;
