@@ -10,8 +10,6 @@
 #include <QSignalSpy>
 
 using namespace velmiratest;
-using platform::getProperty;
-using platform::setProperty;
 
 namespace {
 
@@ -65,7 +63,7 @@ private:
     QWidget* devFadeOnWhite(TestHost& host) {
         platform::PropertyBag empty;
         QWidget* control = host.placeShown(&empty);
-        setProperty(control, QStringLiteral("BackColor"), white);
+        set(control, QStringLiteral("BackColor"), white);
         useCrispFont(control);
         return control;
     }
@@ -89,8 +87,7 @@ private slots:
     void devFadeRunsFromRedToBlack() {
         TestHost host;
         QWidget* control = devFadeOnWhite(host);
-        QCOMPARE(getProperty(control, QStringLiteral("Caption")).toString(),
-                 QStringLiteral("Dev Fade"));
+        QCOMPARE(get(control, QStringLiteral("Caption")).toString(), QStringLiteral("Dev Fade"));
         QCOMPARE(shownColours(control), pixelsOf({255, 219, 182, 109, 73, 36, 0}));
     }
 
@@ -120,19 +117,19 @@ private slots:
         QFETCH(QList<QRgb>, expected);
         TestHost host;
         QWidget* control = devFadeOnWhite(host);
-        setProperty(control, QStringLiteral("Caption"), caption);
-        setProperty(control, QStringLiteral("Color1"), first);
-        setProperty(control, QStringLiteral("Color2"), second);
+        set(control, QStringLiteral("Caption"), caption);
+        set(control, QStringLiteral("Color1"), first);
+        set(control, QStringLiteral("Color2"), second);
         QCOMPARE(shownColours(control), expected);
     }
 
     void numberTwelveIsACaptionOfTwoCharacters() {
         TestHost host;
         QWidget* control = devFadeOnWhite(host);
-        setProperty(control, QStringLiteral("Color1"), 0x0000FFu);
-        setProperty(control, QStringLiteral("Color2"), 0xFF0000u);
-        setProperty(control, QStringLiteral("Caption"), 12);
-        QCOMPARE(getProperty(control, QStringLiteral("Caption")), QVariant(QStringLiteral("12")));
+        set(control, QStringLiteral("Color1"), 0x0000FFu);
+        set(control, QStringLiteral("Color2"), 0xFF0000u);
+        set(control, QStringLiteral("Caption"), 12);
+        QCOMPARE(get(control, QStringLiteral("Caption")), QVariant(QStringLiteral("12")));
         QCOMPARE(shownColours(control), pixelsOf({0x0000FF, 0xFF0000}));
         QVERIFY(host.boxes.shown().isEmpty());
     }
@@ -144,15 +141,14 @@ private slots:
         const QVariantList refused{QString(), QStringLiteral("A"), 7, QVariant(),
                                    QVariant::fromValue(nullptr)};
         for (const QVariant& value : refused)
-            QCOMPARE(errorOf([&] { setProperty(control, QStringLiteral("Caption"), value); }), 0);
+            QCOMPARE(errorOf([&] { set(control, QStringLiteral("Caption"), value); }), 0);
         QCOMPARE(host.boxes.shown().size(), refused.size());
         for (const auto& box : host.boxes.shown()) {
             QCOMPARE(box.prompt, QStringLiteral("Caption must contain 2 or more characters."));
             QCOMPARE(box.title, QStringLiteral("Error"));
             QCOMPARE(box.style, platform::msgbox::OkOnly | platform::msgbox::Critical);
         }
-        QCOMPARE(getProperty(control, QStringLiteral("Caption")).toString(),
-                 QStringLiteral("Dev Fade"));
+        QCOMPARE(get(control, QStringLiteral("Caption")).toString(), QStringLiteral("Dev Fade"));
         QCOMPARE(shown(control), before);
     }
 
@@ -163,25 +159,25 @@ private slots:
         QWidget* control = devFadeOnWhite(host);
         const QList<QRgb> devFade = pixelsOf({255, 219, 182, 109, 73, 36, 0});
         const auto emptied = [&] {
-            setProperty(control, QStringLiteral("BackColor"), white);
+            set(control, QStringLiteral("BackColor"), white);
             return isBlank(shown(control), whitePixel);
         };
         QVERIFY(emptied());
-        setProperty(control, QStringLiteral("BorderStyle"), 1);
+        set(control, QStringLiteral("BorderStyle"), 1);
         QVERIFY(isBlank(shown(control).copy(2, 2, control->width() - 4, control->height() - 4),
                         whitePixel));
-        setProperty(control, QStringLiteral("BorderStyle"), 0);
+        set(control, QStringLiteral("BorderStyle"), 0);
         QVERIFY(isBlank(shown(control), whitePixel));
         platform::callMethod(control, QStringLiteral("Refresh"));
         QCOMPARE(shownColours(control), devFade);
 
         for (const char* flag : {"FontBold", "FontItalic", "FontUnderline"}) {
             QVERIFY(emptied());
-            QCOMPARE(getProperty(control, QLatin1String(flag)), QVariant(false));
+            QCOMPARE(get(control, QLatin1String(flag)), QVariant(false));
             QCOMPARE(shownColours(control), devFade);
         }
         QVERIFY(emptied());
-        setProperty(control, QStringLiteral("Color2"), 0u);
+        set(control, QStringLiteral("Color2"), 0u);
         QCOMPARE(shownColours(control), devFade);
     }
 
@@ -194,7 +190,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&host.window));
         QCOMPARE(shown(control), before);
         // An emptied control is painted by the show alone.
-        setProperty(control, QStringLiteral("BackColor"), white);
+        set(control, QStringLiteral("BackColor"), white);
         control->hide();
         control->show();
         QCOMPARE(shown(control), before);
@@ -207,7 +203,7 @@ private slots:
         int raised = 0;
         auto connection = platform::connectEvent(control, QStringLiteral("Resize"),
                                                  [&](QVariantList&) { ++raised; });
-        setProperty(control, QStringLiteral("BackColor"), white);
+        set(control, QStringLiteral("BackColor"), white);
         control->resize(300, 40);
         QCOMPARE(shown(control).size(), QSize(300, 40));
         QCOMPARE(shownColours(control), pixelsOf({255, 219, 182, 109, 73, 36, 0}));
@@ -222,12 +218,12 @@ private slots:
         platform::PropertyBag bag;
         bag.set(QStringLiteral("Caption"), QStringLiteral("A"));
         QWidget* control = host.placeShown(&bag);
-        QCOMPARE(getProperty(control, QStringLiteral("Caption")).toString(), QStringLiteral("A"));
+        QCOMPARE(get(control, QStringLiteral("Caption")).toString(), QStringLiteral("A"));
         QVERIFY(!host.site.unhandledErrors().isEmpty());
         QCOMPARE(host.site.unhandledErrors().first().number(), vb::err::DivisionByZero);
         QCOMPARE(errorOf([&] { platform::callMethod(control, QStringLiteral("Refresh")); }),
                  vb::err::DivisionByZero);
-        QCOMPARE(errorOf([&] { getProperty(control, QStringLiteral("FontBold")); }),
+        QCOMPARE(errorOf([&] { get(control, QStringLiteral("FontBold")); }),
                  vb::err::DivisionByZero);
     }
 
@@ -235,8 +231,7 @@ private slots:
         TestHost host;
         QWidget* control = devFadeOnWhite(host);
         QCOMPARE(errorOf([&] {
-                     setProperty(control, QStringLiteral("Caption"),
-                                 QString(32768, QLatin1Char('W')));
+                     set(control, QStringLiteral("Caption"), QString(32768, QLatin1Char('W')));
                  }),
                  vb::err::Overflow);
         QVERIFY(isBlank(shown(control), whitePixel));
@@ -253,7 +248,7 @@ private slots:
         QVERIFY(canvas.currentX == 100.0f && canvas.currentY == 50.0f);
 
         // System colours are taken at their current RGB.
-        setProperty(control, QStringLiteral("Color1"), platform::ButtonFace);
+        set(control, QStringLiteral("Color1"), platform::ButtonFace);
         canvas.colours.clear();
         platform::callMethod(control, QStringLiteral("FadeTxT"), static_cast<QObject*>(&canvas),
                              0.0f, 0.0f, QStringLiteral("xy"));
@@ -273,9 +268,8 @@ private slots:
                                           QStringLiteral("xy"));
                  }),
                  vb::err::ObjectRequired);
-        QCOMPARE(errorOf([&] { setProperty(control, QStringLiteral("Color2"), 0x800000FFu); }),
-                 380);
-        QCOMPARE(getProperty(control, QStringLiteral("Color2")).toUInt(), 0u);
+        QCOMPARE(errorOf([&] { set(control, QStringLiteral("Color2"), 0x800000FFu); }), 380);
+        QCOMPARE(get(control, QStringLiteral("Color2")).toUInt(), 0u);
     }
 
     void fadeGoesOntoAHostsPictureBox() {

@@ -16,9 +16,7 @@
 #include <QPixmap>
 
 using namespace velmiratest;
-using platform::getProperty;
 using platform::PropertyBag;
-using platform::setProperty;
 
 namespace {
 
@@ -92,7 +90,7 @@ private slots:
                  QStringLiteral("Returns/Sets text displayed in the control."));
         for (const char* readOnly : {"FontBold", "FontItalic", "FontUnderline"}) {
             QVERIFY(!type.member(QLatin1String(readOnly))->writable);
-            QCOMPARE(errorOf([&] { setProperty(control, QLatin1String(readOnly), true); }),
+            QCOMPARE(errorOf([&] { set(control, QLatin1String(readOnly), true); }),
                      vb::err::NotSupported);
         }
         QStringList events;
@@ -118,14 +116,13 @@ private slots:
         PropertyBag empty;
         QWidget* control = host.place(&empty);
         QCOMPARE(empty.readKeys(), readOrder);
-        QCOMPARE(getProperty(control, QStringLiteral("Caption")),
-                 QVariant(QStringLiteral("Dev Fade")));
-        QCOMPARE(getProperty(control, QStringLiteral("Color1")).toUInt(), 255u);
-        QCOMPARE(getProperty(control, QStringLiteral("Color2")).toUInt(), 0u);
-        QCOMPARE(getProperty(control, QStringLiteral("Enabled")), QVariant(true));
-        QCOMPARE(getProperty(control, QStringLiteral("BackColor")).toUInt(), platform::ButtonFace);
-        QCOMPARE(getProperty(control, QStringLiteral("BorderStyle")).toInt(), 0);
-        const QFont font = getProperty(control, QStringLiteral("Font")).value<QFont>();
+        QCOMPARE(get(control, QStringLiteral("Caption")), QVariant(QStringLiteral("Dev Fade")));
+        QCOMPARE(get(control, QStringLiteral("Color1")).toUInt(), 255u);
+        QCOMPARE(get(control, QStringLiteral("Color2")).toUInt(), 0u);
+        QCOMPARE(get(control, QStringLiteral("Enabled")), QVariant(true));
+        QCOMPARE(get(control, QStringLiteral("BackColor")).toUInt(), platform::ButtonFace);
+        QCOMPARE(get(control, QStringLiteral("BorderStyle")).toInt(), 0);
+        const QFont font = get(control, QStringLiteral("Font")).value<QFont>();
         QCOMPARE(platform::FontRecord::fromQFont(font),
                  platform::FontRecord::named(QStringLiteral("Arial"), 9.75));
         // Nothing differs from its default, so nothing is stored.
@@ -149,19 +146,19 @@ private slots:
     void everyPropertyRoundTripsThroughTheBagText() {
         TestHost host;
         QWidget* control = host.place();
-        setProperty(control, QStringLiteral("Enabled"), false);
-        setProperty(control, QStringLiteral("BackColor"), 0x80000005u);
-        setProperty(control, QStringLiteral("Color1"), 0x123456u);
-        setProperty(control, QStringLiteral("Color2"), 0x8000000Fu);
-        setProperty(control, QStringLiteral("BorderStyle"), 1);
-        setProperty(control, QStringLiteral("Caption"), QStringLiteral("Say \"hi\"\n"));
+        set(control, QStringLiteral("Enabled"), false);
+        set(control, QStringLiteral("BackColor"), 0x80000005u);
+        set(control, QStringLiteral("Color1"), 0x123456u);
+        set(control, QStringLiteral("Color2"), 0x8000000Fu);
+        set(control, QStringLiteral("BorderStyle"), 1);
+        set(control, QStringLiteral("Caption"), QStringLiteral("Say \"hi\"\n"));
         platform::FontRecord font =
             platform::FontRecord::named(QStringLiteral("Courier New"), 12.5);
         font.bold = true;
         font.weight = 700;
         font.italic = true;
         font.underline = true;
-        setProperty(control, QStringLiteral("Font"), QVariant::fromValue(font));
+        set(control, QStringLiteral("Font"), QVariant::fromValue(font));
         const PropertyBag saved = platform::saveControl(control);
         QCOMPARE(saved.keys(), writeOrder.mid(0, 9) + QStringList{"BorderStyle"});
 
@@ -169,9 +166,8 @@ private slots:
         QWidget* copy = host.place(&loaded);
         for (const char* name : {"Enabled", "BackColor", "Color1", "Color2", "BorderStyle",
                                  "Caption", "FontBold", "FontItalic", "FontUnderline"})
-            QCOMPARE(getProperty(copy, QLatin1String(name)),
-                     getProperty(control, QLatin1String(name)));
-        QCOMPARE(platform::FontRecord::fromQFont(getProperty(copy, "Font").value<QFont>()), font);
+            QCOMPARE(get(copy, QLatin1String(name)), get(control, QLatin1String(name)));
+        QCOMPARE(platform::FontRecord::fromQFont(get(copy, "Font").value<QFont>()), font);
         QCOMPARE(platform::saveControl(copy).toText(), saved.toText());
     }
 
@@ -197,18 +193,18 @@ private slots:
         bag.set(QStringLiteral("Font"),
                 QVariant::fromValue(platform::FontRecord::named(QStringLiteral("Arial"), 9.75)));
         QWidget* control = host.place(&bag);
-        QCOMPARE(getProperty(control, QStringLiteral("FontBold")), QVariant(false));
-        QCOMPARE(getProperty(control, QStringLiteral("FontItalic")), QVariant(false));
-        QCOMPARE(getProperty(control, QStringLiteral("FontUnderline")), QVariant(true));
+        QCOMPARE(get(control, QStringLiteral("FontBold")), QVariant(false));
+        QCOMPARE(get(control, QStringLiteral("FontItalic")), QVariant(false));
+        QCOMPARE(get(control, QStringLiteral("FontUnderline")), QVariant(true));
     }
 
     void devFadeCaptionIsNotStoredAndComesBack() {
         TestHost host;
         QWidget* control = host.place();
-        setProperty(control, QStringLiteral("Caption"), QStringLiteral("Dev Fade"));
+        set(control, QStringLiteral("Caption"), QStringLiteral("Dev Fade"));
         PropertyBag saved = platform::saveControl(control);
         QVERIFY(!saved.contains(QStringLiteral("Caption")));
-        QCOMPARE(getProperty(host.place(&saved), QStringLiteral("Caption")).toString(),
+        QCOMPARE(get(host.place(&saved), QStringLiteral("Caption")).toString(),
                  QStringLiteral("Dev Fade"));
     }
 
@@ -247,20 +243,19 @@ private slots:
     void settersNotifyTheHostAsTheyShould() {
         TestHost host;
         QWidget* control = host.place();
-        setProperty(control, QStringLiteral("Caption"), QStringLiteral("New text"));
-        setProperty(control, QStringLiteral("Color1"), 0xFFu);
-        setProperty(control, QStringLiteral("Color2"), 0xFFu);
+        set(control, QStringLiteral("Caption"), QStringLiteral("New text"));
+        set(control, QStringLiteral("Color1"), 0xFFu);
+        set(control, QStringLiteral("Color2"), 0xFFu);
         QVERIFY(host.site.changedProperties().isEmpty());
-        setProperty(control, QStringLiteral("Enabled"), false);
-        setProperty(control, QStringLiteral("BorderStyle"), 1);
-        setProperty(control, QStringLiteral("BackColor"), 0xFFFFFFu);
-        setProperty(control, QStringLiteral("Font"), QFont(QStringLiteral("Arial")));
+        set(control, QStringLiteral("Enabled"), false);
+        set(control, QStringLiteral("BorderStyle"), 1);
+        set(control, QStringLiteral("BackColor"), 0xFFFFFFu);
+        set(control, QStringLiteral("Font"), QFont(QStringLiteral("Arial")));
         QCOMPARE(host.site.changedProperties(),
                  (QStringList{"Enabled", "BorderStyle", "BackColor", "Font"}));
         // The default member: assigning the control assigns its caption.
         platform::setValue(control, QStringLiteral("Via default"));
-        QCOMPARE(getProperty(control, QStringLiteral("Caption")).toString(),
-                 QStringLiteral("Via default"));
+        QCOMPARE(get(control, QStringLiteral("Caption")).toString(), QStringLiteral("Via default"));
     }
 
     void mouseOnThePictureRaisesTheEvents() {
@@ -292,8 +287,8 @@ private slots:
         TestHost host;
         QWidget* control = host.placeShown();
         const QImage before = shown(control);
-        setProperty(control, QStringLiteral("Enabled"), false);
-        QCOMPARE(getProperty(control, QStringLiteral("Enabled")), QVariant(false));
+        set(control, QStringLiteral("Enabled"), false);
+        QCOMPARE(get(control, QStringLiteral("Enabled")), QVariant(false));
         QCOMPARE(shown(control), before);
         EventLog log;
         const auto connections = recordEvents(control, log);
@@ -301,7 +296,7 @@ private slots:
         QTest::mouseClick(under(control, point), Qt::LeftButton, {}, point);
         QTest::mouseDClick(under(control, point), Qt::LeftButton, {}, point);
         QCOMPARE(log.names, QStringList());
-        setProperty(control, QStringLiteral("Enabled"), true);
+        set(control, QStringLiteral("Enabled"), true);
         QTest::mouseClick(under(control, point), Qt::LeftButton, {}, point);
         QVERIFY(log.names.contains(QStringLiteral("Click")));
     }

@@ -65,6 +65,15 @@ private:
     platform::ControlHost host_;
 };
 
+// Late-bound property access, short (inside a QObject, setProperty would
+// name QObject's own).
+inline QVariant get(QObject* control, const QString& name) {
+    return platform::getProperty(control, name);
+}
+inline void set(QObject* control, const QString& name, const QVariant& value) {
+    platform::setProperty(control, name, value);
+}
+
 // The run-time error number a call raises, 0 when it raises none.
 inline int errorOf(const std::function<void()>& call) {
     try {
@@ -114,10 +123,10 @@ inline bool isBlank(const QImage& image, QRgb background) {
 // Makes the control's text render without smoothing, so that every pixel of
 // a character has exactly its colour. Setting the font repaints.
 inline void useCrispFont(QWidget* control) {
-    QFont font = platform::getProperty(control, QStringLiteral("Font")).value<QFont>();
+    QFont font = get(control, QStringLiteral("Font")).value<QFont>();
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
-    platform::setProperty(control, QStringLiteral("Font"), font);
+    set(control, QStringLiteral("Font"), font);
 }
 
 } // namespace velmiratest
