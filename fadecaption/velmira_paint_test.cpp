@@ -98,10 +98,6 @@ private slots:
         QTest::addColumn<QList<QRgb>>("expected");
         QTest::newRow("three, 127.5 to 128")
             << QStringLiteral("abc") << 0u << 255u << pixelsOf({0, 128, 255});
-        QTest::newRow("five") << QStringLiteral("abcde") << 0u << 255u
-                              << pixelsOf({0, 64, 128, 191, 255});
-        QTest::newRow("two, exact ends")
-            << QStringLiteral("ab") << 0x00FF00u << 0x0000FFu << pixelsOf({0x00FF00, 0x0000FF});
         QTest::newRow("equal colours")
             << QStringLiteral("MMMM") << 0x336699u << 0x336699u << pixelsOf({0x336699});
         QList<QRgb> blues;

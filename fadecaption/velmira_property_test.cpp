@@ -234,12 +234,6 @@ private slots:
         QVERIFY(host.window.findChildren<QWidget*>().isEmpty());
     }
 
-    void damagedBagTextEndsTheLoad() {
-        TestHost host;
-        PropertyBag bag = PropertyBag::fromText(QStringLiteral("Color1 = &HZZ&\nCaption = \"ok\""));
-        QCOMPARE(errorOf([&] { host.place(&bag); }), 13);
-    }
-
     void settersNotifyTheHostAsTheyShould() {
         TestHost host;
         QWidget* control = host.place();
