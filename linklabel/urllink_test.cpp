@@ -114,8 +114,10 @@ private slots:
         QWidget* control = place();
         const TypeInfo type(control->metaObject());
         QStringList names;
-        for (const MemberInfo& member : type.members())
+        for (const MemberInfo& member : type.members()) {
             names.append(member.name);
+            QVERIFY2(!member.help.isEmpty(), qPrintable(member.name));
+        }
         QCOMPARE(names, kKeys);
         QCOMPARE(type.dispid(QStringLiteral("Text")), std::optional<int>(-517));
         QCOMPARE(type.browseFirst(), QStringLiteral("URL"));
