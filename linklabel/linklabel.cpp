@@ -86,7 +86,17 @@ void LinkLabel::setAutoSize(bool autoSize) {
 }
 
 void LinkLabel::fitToCaption() {
-    resize(textExtent(font(), text()));
+    const QSize extent = textExtent(font(), text());
+    if (size() != extent)
+        resize(extent);
+}
+
+// An auto-sized label keeps fitting its caption whatever sizes it, so that a
+// control that follows its label is not held at the size its host gave it.
+void LinkLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (autoSize_)
+        fitToCaption();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

@@ -350,9 +350,16 @@ private slots:
         PropertyBag stored;
         stored.set(QStringLiteral("AutoSize"), true);
         stored.set(QStringLiteral("EnabledTimer"), false);
+        stored.set(QStringLiteral("Text"), QStringLiteral("Visit the home page"));
         QWidget* control = place(&stored);
         QCOMPARE(get(control, "AutoSize").toBool(), true);
         QCOMPARE(get(control, "EnabledTimer").toBool(), false);
+        // Whatever size the host gives it, the control comes to fit its text.
+        control->resize(40, 40);
+        const QFontMetrics metrics(labelOf(control)->font());
+        QTRY_COMPARE(control->size(),
+                     QSize(metrics.horizontalAdvance(QStringLiteral("Visit the home page")),
+                           metrics.height()));
     }
 
     void bagFailingHalfWayFallsBackToANewControl() {
