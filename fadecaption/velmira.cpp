@@ -24,10 +24,8 @@ constexpr double designHeight = 330;
 constexpr double designPictureWidth = 2295;
 constexpr double designPictureHeight = 255;
 
-constexpr int invalidPropertyValue = 380;
-
 [[noreturn]] void invalidValue() {
-    throw vb::RuntimeError(invalidPropertyValue, "Invalid property value");
+    vb::raiseError(vb::err::InvalidPropertyValue);
 }
 
 using MouseSignal = void (Velmira::*)(vb::Integer&, vb::Integer&, vb::Single&, vb::Single&);

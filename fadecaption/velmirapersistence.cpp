@@ -54,7 +54,7 @@ void Velmira::setPictureFontFlag(void (QFont::*setter)(bool), bool on) {
 
 void Velmira::setAlign(vb::Integer align) {
     if (align < 0 || align > lastAlign)
-        throw vb::RuntimeError(380, "Invalid property value");
+        vb::raiseError(vb::err::InvalidPropertyValue);
     align_ = align;
 }
 

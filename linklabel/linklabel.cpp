@@ -13,8 +13,6 @@ namespace linklabel {
 
 namespace {
 
-constexpr int kInvalidPropertyValue = 380;
-
 int buttonValue(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
@@ -74,7 +72,7 @@ void LinkLabel::setForeColor(vb::OleColor colour) {
 
 void LinkLabel::setTextAlignment(vb::Integer alignment) {
     if (alignment < 0 || alignment > 2)
-        throw vb::RuntimeError(kInvalidPropertyValue, "Invalid property value");
+        vb::raiseError(vb::err::InvalidPropertyValue);
     textAlignment_ = alignment;
     setAlignment(qtAlignment(alignment));
 }

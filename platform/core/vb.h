@@ -51,6 +51,7 @@ inline constexpr int DivisionByZero = 11;
 inline constexpr int TypeMismatch = 13;
 inline constexpr int FileNotFound = 53;
 inline constexpr int PathNotFound = 76;
+inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int ObjectRequired = 424;
 inline constexpr int CantCreateObject = 429;
 inline constexpr int NotSupported = 438;
@@ -75,6 +76,8 @@ inline std::string errorDescription(int number) {
         return "File not found";
     case err::PathNotFound:
         return "Path not found";
+    case err::InvalidPropertyValue:
+        return "Invalid property value";
     case err::ObjectRequired:
         return "Object required";
     case err::CantCreateObject:
