@@ -83,12 +83,7 @@ std::vector<vb::OleColor> fade(const QString& text, vb::OleColor first, vb::OleC
 }
 
 int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
+    return vb::errorRaisedBy(call);
 }
 
 } // namespace

@@ -76,12 +76,7 @@ inline void set(QObject* control, const QString& name, const QVariant& value) {
 
 // The run-time error number a call raises, 0 when it raises none.
 inline int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
+    return vb::errorRaisedBy(call);
 }
 
 inline QImage shown(QWidget* control) {

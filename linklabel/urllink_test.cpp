@@ -44,12 +44,7 @@ QLabel* labelOf(QWidget* control) {
     return control->findChild<QLabel*>(QStringLiteral("lblURL"));
 }
 int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
+    return vb::errorRaisedBy(call);
 }
 
 } // namespace

@@ -108,6 +108,16 @@ private:
     throw RuntimeError(number);
 }
 
+// The number of the run-time error that a call raises; 0 when it raises none.
+template <typename Call> int errorRaisedBy(Call&& call) {
+    try {
+        std::forward<Call>(call)();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
 // Runs one statement as a unit of failure: a run-time error skips the rest of
 // the statement and is swallowed. Returns whether the statement completed.
 template <typename Statement> bool resumeNext(Statement&& statement) {

@@ -21,14 +21,7 @@ protected:
         : host(reg.host({testControlsDir()}))
         , gauge(host.create(QStringLiteral("OmbreloTest.Gauge"))) {}
 
-    int errorOf(const std::function<void()>& call) {
-        try {
-            call();
-        } catch (const vb::RuntimeError& error) {
-            return error.number();
-        }
-        return 0;
-    }
+    int errorOf(const std::function<void()>& call) { return vb::errorRaisedBy(call); }
 
     PrivateRegistry reg;
     ControlHost host;

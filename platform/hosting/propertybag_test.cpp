@@ -12,12 +12,7 @@ using namespace platform;
 namespace {
 
 int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
+    return vb::errorRaisedBy(call);
 }
 
 PropertyBag roundTrip(const PropertyBag& bag) {

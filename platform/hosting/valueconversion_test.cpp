@@ -14,12 +14,7 @@ QVariant to(const QVariant& value, QMetaType type) {
 }
 
 int errorOf(const QVariant& value, QMetaType type) {
-    try {
-        convertValue(value, type);
-    } catch (const vb::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
+    return vb::errorRaisedBy([&] { convertValue(value, type); });
 }
 
 const QMetaType Integer = QMetaType::fromType<qint16>();
