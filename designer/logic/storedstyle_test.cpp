@@ -83,3 +83,16 @@ TEST_F(StoredStyleTest, HostileValuesAreLeftOutOrFallBack) {
 }
 
 } // namespace
+
+#include "logic/stopheight.h"
+
+namespace {
+
+TEST(StopFromScaleHeight, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(designer::stopFromScaleHeight(2872.5), 2872);
+    EXPECT_EQ(designer::stopFromScaleHeight(2873.5), 2874);
+    EXPECT_EQ(designer::stopFromScaleHeight(1830), 1830);
+    EXPECT_FALSE(designer::stopFromScaleHeight(40000.0)); // beyond an Integer
+}
+
+} // namespace
