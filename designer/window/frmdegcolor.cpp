@@ -12,10 +12,26 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QValidator>
 
 namespace designer {
 
 namespace {
+
+// Limits what the user types, not what code puts into the box: a longer name
+// read from a style stays whole.
+class TypedLengthLimit : public QValidator {
+public:
+    TypedLengthLimit(int limit, QObject* parent)
+        : QValidator(parent)
+        , limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+};
 
 // A scale value as the window writes it into a text box: plain decimal.
 QString scaleText(double twips) {
@@ -32,6 +48,12 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     ui_->setupUi(this);
     setFixedSize(size());
     ui_->Picture2->setBorderStyle(1);
+    // A name read from a style can be up to the read buffer long, beyond the
+    // boxes' own default limit; the statement holds it twice.
+    ui_->txtObjName->setMaxLength(1 << 20);
+    ui_->txtFunction->setMaxLength(1 << 20);
+    ui_->txtObjName->setValidator(new TypedLengthLimit(255, ui_->txtObjName));
+    ui_->txtObjName->setFont(QFont(QStringLiteral("Courier New"), 8.25));
     // Picture boxes keep exactly their pixel size whatever the screen.
     ui_->Picture2->setPixelRatioOverride(1);
     ui_->Surface->setPixelRatioOverride(1);

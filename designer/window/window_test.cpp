@@ -187,12 +187,19 @@ void WindowTest::brokenValuesAreSkippedOrFallBack() {
     QCOMPARE(f.slider("SliderMB")->value(), 1);
     QCOMPARE(w.currentStyle().G, 512);
 
-    // A huge value is cut to what the name box holds.
+    // A huge value is cut only by the read buffer; typing stops at 255.
     auto* list = f.child<designer::StyleCombo>("lstStyle");
     list->setCurrentIndex(1);
     QCOMPARE(f.slider("SliderR")->value(), 12);
-    QCOMPARE(f.edit("txtObjName")->text(), QString(255, QLatin1Char('x')));
-    QVERIFY(f.edit("txtFunction")->text().startsWith(QStringLiteral("Ombrelo xxx")));
+    QCOMPARE(f.edit("txtObjName")->text(), QString(63999, QLatin1Char('x')));
+    const QString statement = f.edit("txtFunction")->text();
+    QVERIFY(statement.startsWith(QStringLiteral("Ombrelo xxx")));
+    QVERIFY(statement.endsWith(QStringLiteral("x.ScaleHeight, 1, True, 1, 1, 1")));
+    QVERIFY(statement.size() > 2 * 63999);
+    QLineEdit* name = f.edit("txtObjName");
+    name->selectAll();
+    QTest::keyClicks(name, QString(300, QLatin1Char('y')));
+    QCOMPARE(name->text(), QString(255, QLatin1Char('y')));
 
     // An empty section name ends the list.
     WindowFixture g;
