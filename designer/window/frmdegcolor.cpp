@@ -74,7 +74,12 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     centreOnScreen();
 }
 
-FrmDegColor::~FrmDegColor() = default;
+FrmDegColor::~FrmDegColor() {
+    // The handlers go before the controls do: nothing a control raises while
+    // it is taken down may reach them.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
 
 void FrmDegColor::placeHostedControls() {
     for (auto* frame : findChildren<platform::ClickFrame*>()) {

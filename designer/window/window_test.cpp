@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -80,6 +81,7 @@ private slots:
     void sourceViewNeverKeepsTheFocus();
     void missingControlsLeaveLabelsAndOneMessage();
     void exitEndsAtOnceAndWritesNothing();
+    void filesAreFoundBesideTheProgramOrInTheDataFolder();
 };
 
 void WindowTest::startupLoadsTheFirstStyleAndPaintsIt() {
@@ -560,6 +562,31 @@ void WindowTest::exitEndsAtOnceAndWritesNothing() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), kSunset);
     QCOMPARE(QFileInfo(f.profilePath()).lastModified(), written);
+}
+
+void WindowTest::filesAreFoundBesideTheProgramOrInTheDataFolder() {
+    QTemporaryDir program, data;
+    QCOMPARE(designer::chooseProfilePath(program.path(), data.path()),
+             program.filePath(QStringLiteral("Draw.ini")));
+    // No usable program folder: the user's data folder, created on the way.
+    const QString missing = program.filePath(QStringLiteral("gone"));
+    QCOMPARE(designer::chooseProfilePath(missing, data.path()),
+             data.filePath(QStringLiteral("ombrelo/Draw.ini")));
+    QVERIFY(QFileInfo(data.filePath(QStringLiteral("ombrelo"))).isDir());
+
+    const QString name = QStringLiteral("Function Ombrelo.fnc");
+    QVERIFY(designer::findProcedureSource(program.path(), {data.path()}).isEmpty());
+    QFile installed(data.filePath(QStringLiteral("ombrelo/")) + name);
+    QVERIFY(installed.open(QIODevice::WriteOnly));
+    installed.close();
+    QCOMPARE(designer::findProcedureSource(program.path(), {data.path()}), installed.fileName());
+    QFile beside(program.filePath(name));
+    QVERIFY(beside.open(QIODevice::WriteOnly));
+    beside.write("caf\xe9\r\n"); // the Windows code page of older copies
+    beside.close();
+    QCOMPARE(designer::findProcedureSource(program.path(), {data.path()}), beside.fileName());
+    QCOMPARE(designer::readProcedureSource(beside.fileName()), QStringLiteral("caf\u00e9\r\n"));
+    QVERIFY(designer::readProcedureSource(missing).isEmpty());
 }
 
 QTEST_MAIN(WindowTest)
