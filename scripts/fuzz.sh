@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build/fuzz and runs each one for
-# about a minute over a copy of its corpus kept in the repository (so that
-# the run does not grow the repository). Exits non-zero on a crash, a hang or
-# a broken check; the input that did it is kept in build/fuzz/artifacts/.
+# Builds the libFuzzer targets with clang in build/fuzz and runs each one over
+# a copy of its corpus kept in the repository (so that the run does not grow
+# the repository). Exits non-zero on a crash, a hang or a broken check; the
+# input that did it is kept in build/fuzz/artifacts/.
 #
-#   OMBRELO_FUZZ_SECONDS   time per target (default 60)
+# By default the run is repeatable: a fixed seed and a fixed number of
+# inputs, so that the test suite gives the same answer on every machine.
+# For exploring, give a time and leave the seed to chance:
+#
+#   OMBRELO_FUZZ_SECONDS   explore for this long per target instead
+#   OMBRELO_FUZZ_RUNS      inputs per target in a repeatable run (default 150000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${OMBRELO_FUZZ_SECONDS:-60}
+if [ -n "${OMBRELO_FUZZ_SECONDS:-}" ]; then
+  limits=(-max_total_time="$OMBRELO_FUZZ_SECONDS")
+else
+  limits=(-seed=1 -runs="${OMBRELO_FUZZ_RUNS:-150000}")
+fi
 
 # target name : corpus folder
 targets=(
@@ -27,8 +36,8 @@ for entry in "${targets[@]}"; do
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   cp -r "$corpus/." "$work/"
-  echo "fuzzing $target for ${seconds}s"
-  build/fuzz/bin/"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  echo "fuzzing $target (${limits[*]})"
+  build/fuzz/bin/"$target" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix=build/fuzz/artifacts/"$target"- "$work"
   rm -rf "$work"
   trap - EXIT

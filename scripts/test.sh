@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with -Wall -Wextra -Werror and
 # runs the whole test suite twice: a normal build, then an AddressSanitizer +
-# UndefinedBehaviorSanitizer build, with the fuzz targets run for a bounded
+# UndefinedBehaviorSanitizer build, with the fuzz targets run repeatably for a bounded
 # time in between. Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -51,6 +51,7 @@ inline constexpr int DivisionByZero = 11;
 inline constexpr int TypeMismatch = 13;
 inline constexpr int FileNotFound = 53;
 inline constexpr int PathNotFound = 76;
+inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int ObjectRequired = 424;
 inline constexpr int CantCreateObject = 429;
 inline constexpr int NotSupported = 438;
@@ -75,6 +76,8 @@ inline std::string errorDescription(int number) {
         return "File not found";
     case err::PathNotFound:
         return "Path not found";
+    case err::InvalidPropertyValue:
+        return "Invalid property value";
     case err::ObjectRequired:
         return "Object required";
     case err::CantCreateObject:
@@ -155,7 +158,9 @@ constexpr std::optional<Integer> intDiv(Integer a, Integer b) {
 constexpr std::optional<Long> intDiv(Long a, Long b) {
     if (b == 0)
         return std::nullopt;
-    return fit<Long>(1LL * a / b);
+    if (b == -1) // the one quotient that may not fit
+        return fit<Long>(-(1LL * a));
+    return a / b; // a 32-bit division: much cheaper than a 64-bit one
 }
 
 // Round to nearest, ties to the even neighbour (0.5 -> 0, 1.5 -> 2, 2.5 -> 2).

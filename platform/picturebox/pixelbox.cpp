@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace platform {
@@ -20,14 +21,20 @@ int pixelOf(double c, double pixelsPerTwip, int limit) {
 }
 
 // Writes n copies of value with wide stores only (a fill must not read back
-// what it wrote). On x86-64 a second copy uses the 32-byte stores of AVX2
-// where the processor has them, as Qt's own fill does.
+// what it wrote). Single pixels up to a 32-byte boundary first, so that no
+// wide store splits a cache line: rows of a box start anywhere. On x86-64 a
+// second copy uses the 32-byte stores of AVX2 where the processor has them,
+// as Qt's own fill does.
 #if defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 void fillRun(QRgb* out, qsizetype n, QRgb value) {
-    // Eight pixels per vector, stored at any alignment.
-    using Pixels8 = QRgb __attribute__((vector_size(8 * sizeof(QRgb)), aligned(alignof(QRgb))));
+    using Pixels8 = QRgb __attribute__((vector_size(8 * sizeof(QRgb))));
+    constexpr auto alignment = sizeof(Pixels8);
+    while (n > 0 && reinterpret_cast<std::uintptr_t>(out) % alignment != 0) {
+        *out++ = value;
+        --n;
+    }
     const Pixels8 eight = {value, value, value, value, value, value, value, value};
     auto* wide = reinterpret_cast<Pixels8*>(out);
     const qsizetype blocks = n / 32;
@@ -37,7 +44,9 @@ void fillRun(QRgb* out, qsizetype n, QRgb value) {
         wide[2] = eight;
         wide[3] = eight;
     }
-    for (qsizetype i = blocks * 32; i < n; ++i)
+    for (qsizetype i = blocks * 4; i < n / 8; ++i)
+        reinterpret_cast<Pixels8*>(out)[i] = eight;
+    for (qsizetype i = n / 8 * 8; i < n; ++i)
         out[i] = value;
 }
 

@@ -333,7 +333,8 @@ bool ProfileDocument::removeSection(QStringView section) {
 }
 
 void ProfileDocument::convertToUtf8() {
-    m_bytes = windows1252ToUtf8(m_bytes);
+    // The byte-order mark stays as it is; only the text after it converts.
+    m_bytes = m_bytes.first(m_textBegin) + windows1252ToUtf8(text());
     m_encoding = TextEncoding::Utf8;
 }
 
@@ -342,7 +343,7 @@ void ProfileDocument::convertToUtf8() {
 // UTF-8) would be read as UTF-8 next time and come back changed: store it
 // as UTF-8 outright.
 void ProfileDocument::storeAsUtf8IfReadAsUtf8() {
-    if (m_textBegin == 0 && encoding() == TextEncoding::Utf8)
+    if (encoding() == TextEncoding::Utf8)
         convertToUtf8();
 }
 

@@ -144,4 +144,19 @@ TEST(TextEncoding, DetectsOnlyWellFormedUtf8) {
     for (const char* bad : {"\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE6\x97",
                             "\xC3\xA9\xBF", "0123456789\xFF"})
         EXPECT_EQ(detectEncoding(bad, false), TextEncoding::Windows1252) << bad;
+    EXPECT_EQ(detectEncoding("Dawn \xC7", true), TextEncoding::Windows1252);
+}
+
+TEST(ProfileDocument, ListedNamesOfAMarkedFileThatIsNotUtf8AreFoundAgain) {
+    const QByteArray file = "\xEF\xBB\xBF[Dawn \xC7]\r\nk=1\r\n[Dawn]\r\nk=2\r\n";
+    const QStringList names = ProfileDocument(file).sectionNames();
+    ASSERT_EQ(names, QStringList({"Dawn \u00c7", "Dawn"}));
+    EXPECT_EQ(ProfileDocument(file).value(names[0], u"k"), "1");
+    // What is left is UTF-8 now: it is stored as such, behind the same mark.
+    EXPECT_EQ(afterRemove(file, names[0]), "\xEF\xBB\xBF[Dawn]\r\nk=2\r\n");
+    const QByteArray kept = "\xEF\xBB\xBF[\xC7]\r\n[Dawn]\r\nk=2\r\n";
+    EXPECT_EQ(afterRemove(kept, "Dawn"), "\xEF\xBB\xBF[\xC7]\r\n");
+    // Text the code page cannot hold converts the file behind its one mark.
+    EXPECT_EQ(afterWrite(kept, "Dawn", {{"k", "\u0100"}}),
+              "\xEF\xBB\xBF[\xC3\x87]\r\n[Dawn]\r\nk=\xC4\x80\r\n");
 }

@@ -112,10 +112,11 @@ bool isValidUtf8(QByteArrayView bytes) {
 }
 
 TextEncoding detectEncoding(QByteArrayView text, bool hasByteOrderMark) {
-    if (hasByteOrderMark)
-        return TextEncoding::Utf8;
+    // A mark in front of bytes that are not UTF-8 does not make them UTF-8:
+    // read as the code page, every byte keeps a character of its own, so a
+    // listed name always finds its section again.
     if (isAscii(text))
-        return TextEncoding::Ascii;
+        return hasByteOrderMark ? TextEncoding::Utf8 : TextEncoding::Ascii;
     return isValidUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
@@ -146,7 +147,9 @@ QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
     if (encoding == TextEncoding::Windows1252)
         return decodeWindows1252(bytes);
     // A name may start with U+FEFF: keep it (QString::fromUtf8 drops it).
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless: a cut sequence at the end becomes U+FFFD instead of vanishing.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                       QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 

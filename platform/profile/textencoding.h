@@ -16,7 +16,7 @@ namespace platform::profile {
 
 enum class TextEncoding {
     Ascii,       // only 7-bit bytes: reads the same either way
-    Utf8,        // a byte-order mark, or valid UTF-8 with other bytes
+    Utf8,        // valid UTF-8 with other bytes, or ASCII after a byte-order mark
     Windows1252, // anything else
 };
 

@@ -5,9 +5,16 @@
 #include "services/clipboard.h"
 #include "services/clock.h"
 #include "services/messagebox.h"
+#include "services/screenpointer.h"
+#include "services/urlopener.h"
+
+#include "core/vb.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace platform {
 
@@ -72,6 +79,38 @@ public:
 private:
     QString text_;
     int clears_ = 0;
+};
+
+// Records every address it is asked to open, with the application-wide
+// pointer at that moment, and opens nothing. failWith() makes the next
+// openings raise a run-time error instead, as an unreachable opener would.
+class RecordingUrlOpener final : public UrlOpener {
+public:
+    struct Opened {
+        QString address;
+        int screenPointer;
+    };
+
+    void failWith(const vb::RuntimeError& error) { failure_ = error; }
+    void succeed() { failure_.reset(); }
+    const QList<Opened>& opened() const { return opened_; }
+    QStringList addresses() const {
+        QStringList list;
+        for (const Opened& o : opened_)
+            list.append(o.address);
+        return list;
+    }
+    void clear() { opened_.clear(); }
+
+    void open(const QString& address) override {
+        if (failure_)
+            throw *failure_;
+        opened_.append({address, screenPointer()});
+    }
+
+private:
+    std::optional<vb::RuntimeError> failure_;
+    QList<Opened> opened_;
 };
 
 } // namespace platform

@@ -1,0 +1,3 @@
+#include "urllinklibrary.h"
+
+OMBRELO_CONTROL_LIBRARY_ENTRY_POINTS()

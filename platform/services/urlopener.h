@@ -1,0 +1,50 @@
+#pragma once
+// Opening an address (a web address or a document path) with the desktop's
+// default handler. Code that opens addresses asks urlOpener() for the
+// process-wide opener, so a test can put a recording one in its place
+// (scripted.h) and nothing is ever launched from a test.
+
+#include <QString>
+#include <QUrl>
+
+namespace platform {
+
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    // Hands the address to its handler. Whether the handler manages to open
+    // it is not reported. May raise vb::RuntimeError when the opening
+    // machinery itself cannot be reached.
+    virtual void open(const QString& address) = 0;
+};
+
+// The address as the user typed it, made into a URL: "www.example.org"
+// becomes an http URL, an absolute document path a file URL. A bare word is
+// taken as a host name, never as a file beside the program.
+QUrl openableUrl(const QString& address);
+
+// The desktop's handlers through QDesktopServices; never a shell command line.
+class DesktopUrlOpener final : public UrlOpener {
+public:
+    void open(const QString& address) override;
+};
+
+// The opener in use: the one last installed, or a DesktopUrlOpener.
+UrlOpener& urlOpener();
+// Installs an opener for the whole process (it must outlive its use);
+// nullptr puts the desktop opener back.
+void setUrlOpener(UrlOpener* opener);
+
+// Installs an opener for as long as it lives, then puts the previous back.
+class ScopedUrlOpener {
+public:
+    explicit ScopedUrlOpener(UrlOpener& opener);
+    ~ScopedUrlOpener();
+    ScopedUrlOpener(const ScopedUrlOpener&) = delete;
+    ScopedUrlOpener& operator=(const ScopedUrlOpener&) = delete;
+
+private:
+    UrlOpener* previous_;
+};
+
+} // namespace platform
