@@ -7,6 +7,7 @@
 #include "widgets/lamp.h"
 #include "window/captionlabel.h"
 #include "window/editor.h"
+#include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 #include "window/windowfixture.h"
 
@@ -82,6 +83,7 @@ private slots:
     void missingControlsLeaveLabelsAndOneMessage();
     void exitEndsAtOnceAndWritesNothing();
     void filesAreFoundBesideTheProgramOrInTheDataFolder();
+    void builtControlsAreHostedAndWired();
 };
 
 void WindowTest::startupLoadsTheFirstStyleAndPaintsIt() {
@@ -587,6 +589,30 @@ void WindowTest::filesAreFoundBesideTheProgramOrInTheDataFolder() {
     QCOMPARE(designer::findProcedureSource(program.path(), {data.path()}), beside.fileName());
     QCOMPARE(designer::readProcedureSource(beside.fileName()), QStringLiteral("caf\u00e9\r\n"));
     QVERIFY(designer::readProcedureSource(missing).isEmpty());
+}
+
+void WindowTest::builtControlsAreHostedAndWired() {
+    WindowFixture f(true);
+    designer::FrmDegColor& w = f.start();
+    if (!w.hosted().isHosted(QStringLiteral("Velmira14")))
+        QSKIP("The control libraries are not built beside the tests");
+    QTest::qWait(20);
+    QVERIFY(f.boxes.shown().isEmpty());
+    designer::HostedControls& hosted = w.hosted();
+    QVERIFY(hosted.isHosted(QStringLiteral("URLLink1")));
+    QCOMPARE(hosted.caption(QStringLiteral("lblCalcultime")), QStringLiteral("00.00 secs."));
+    QCOMPARE(hosted.caption(QStringLiteral("Velmira14")), QStringLiteral("Exit"));
+
+    clickCentre(f.check("Check2"));
+    QVERIFY(!hosted.isEnabled(QStringLiteral("Command3")));
+    QVERIFY(hosted.isEnabled(QStringLiteral("Command5")));
+
+    // A click on the caption's surface reaches the operation once.
+    QWidget* exit = hosted.widget(QStringLiteral("Velmira14"));
+    QWidget* surface = exit->childAt(exit->rect().center());
+    QVERIFY(surface);
+    clickCentre(surface);
+    QCOMPARE(f.exits, 1);
 }
 
 QTEST_MAIN(WindowTest)

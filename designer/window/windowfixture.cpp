@@ -9,9 +9,11 @@
 
 namespace designer::test {
 
-WindowFixture::WindowFixture()
+WindowFixture::WindowFixture(bool builtControls)
     : host_(std::make_unique<platform::ControlHost>(
-          platform::ControlRegistry(emptyRegistry_.path()), QStringList{})) {}
+          platform::ControlRegistry(emptyRegistry_.path()),
+          builtControls ? QStringList{platform::ControlHost::defaultControlsFolder()}
+                        : QStringList{})) {}
 
 void WindowFixture::writeProfile(const QByteArray& content) {
     QFile file(profilePath());

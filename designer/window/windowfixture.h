@@ -20,7 +20,9 @@ namespace designer::test {
 
 class WindowFixture {
 public:
-    WindowFixture();
+    // Without controls (the default), or with the control libraries built
+    // beside the test program.
+    explicit WindowFixture(bool builtControls = false);
 
     // Writes the profile file the window will read.
     void writeProfile(const QByteArray& content);
