@@ -53,7 +53,9 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     ui_->txtObjName->setMaxLength(1 << 20);
     ui_->txtFunction->setMaxLength(1 << 20);
     ui_->txtObjName->setValidator(new TypedLengthLimit(255, ui_->txtObjName));
-    ui_->txtObjName->setFont(QFont(QStringLiteral("Courier New"), 8.25));
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setPointSizeF(8.25);
+    ui_->txtObjName->setFont(courier);
     // Picture boxes keep exactly their pixel size whatever the screen.
     ui_->Picture2->setPixelRatioOverride(1);
     ui_->Surface->setPixelRatioOverride(1);
