@@ -377,6 +377,9 @@ void WindowTest::automaticPreviewOffClearsAndPreviewPaintsOver() {
     f.slider("SliderModLine")->setValue(2);
     preview->setAutoRedraw(true);
     preview->lineBox(0, 0, preview->scaleWidth(), preview->scaleHeight(), 0x00FF00FF);
+    const QImage before = preview->image();
+    clickLeftEdge(f.child<QWidget>("asxToolbar5")); // only the caption is wired
+    QCOMPARE(preview->image(), before);
     clickCentre(previewButton);
     QVERIFY(f.edit("txtFunction")->text().endsWith(QStringLiteral(", 2, True, 5, 5, 5")));
     style = w.currentStyle();
