@@ -1,0 +1,243 @@
+#include "window/editor.h"
+
+#include "logic/stopheight.h"
+#include "picturebox/olecolor.h"
+#include "ui_frmdegcolor.h"
+#include "window/preview.h"
+
+#include <QEvent>
+#include <QTimer>
+
+namespace designer {
+
+namespace {
+
+// Lamp colours of the MoreX boxes while checked.
+constexpr vb::OleColor kLampRed = 0x000000C0;
+constexpr vb::OleColor kLampGreen = 0x00008000;
+constexpr vb::OleColor kLampBlue = 0x00C00000;
+
+void lightLamp(platform::Lamp* lamp, const QCheckBox* box, vb::OleColor lit) {
+    const auto colour = platform::fromOleColor(box->isChecked() ? lit : platform::WindowBackground,
+                                               lamp->palette());
+    if (colour)
+        lamp->setFillColor(*colour);
+}
+
+} // namespace
+
+EditorHandlers::EditorHandlers(FormContext& form, PreviewHandlers& preview)
+    : form_(form)
+    , preview_(preview) {}
+
+void EditorHandlers::connectControls() {
+    Ui::FrmDegColor& ui = form_.ui;
+    const auto onValue = [this](QSlider* slider, void (EditorHandlers::*handler)()) {
+        connect(slider, &QSlider::valueChanged, this, [this, handler] { (this->*handler)(); });
+    };
+    onValue(ui.SliderR, &EditorHandlers::SliderR_Change);
+    onValue(ui.SliderG, &EditorHandlers::SliderG_Change);
+    onValue(ui.SliderB, &EditorHandlers::SliderB_Change);
+    onValue(ui.SliderN, &EditorHandlers::SliderN_Change);
+    onValue(ui.SliderStart, &EditorHandlers::SliderStart_Change);
+    onValue(ui.SliderStop, &EditorHandlers::SliderStop_Change);
+    onValue(ui.SliderBand, &EditorHandlers::SliderBand_Change);
+    onValue(ui.SliderModLine, &EditorHandlers::SliderModLine_Change);
+    onValue(ui.SliderMR, &EditorHandlers::SliderMR_Change);
+    onValue(ui.SliderMG, &EditorHandlers::SliderMG_Change);
+    onValue(ui.SliderMB, &EditorHandlers::SliderMB_Change);
+    connect(ui.txtN, &QLineEdit::textChanged, this, [this] { txtN_Change(); });
+
+    const auto onToggle = [this](QAbstractButton* box, void (EditorHandlers::*handler)()) {
+        connect(box, &QAbstractButton::toggled, this, [this, handler] { (this->*handler)(); });
+    };
+    onToggle(ui.CheckR, &EditorHandlers::CheckR_Click);
+    onToggle(ui.CheckG, &EditorHandlers::CheckG_Click);
+    onToggle(ui.CheckB, &EditorHandlers::CheckB_Click);
+    onToggle(ui.CheckN, &EditorHandlers::CheckN_Click);
+    onToggle(ui.CheckMR, &EditorHandlers::CheckMR_Click);
+    onToggle(ui.CheckMG, &EditorHandlers::CheckMG_Click);
+    onToggle(ui.CheckMB, &EditorHandlers::CheckMB_Click);
+    onToggle(ui.Check2, &EditorHandlers::Check2_Click);
+    onToggle(ui.Check3, &EditorHandlers::Check3_Click);
+    // An option raises its click when it becomes the selected one.
+    for (int index = 0; index < 2; ++index)
+        connect(form_.OptStop[index], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on)
+                OptStop_Click(index);
+        });
+    ui.Text2->installEventFilter(this);
+}
+
+void EditorHandlers::colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field,
+                                        QLabel* label, const QString& letter) {
+    const int v = slider->value();
+    box->setText(QString::number(v));
+    field = static_cast<vb::Integer>(v);
+    if (v >= 0 && v <= 255)
+        label->setText(letter);
+    else if (v >= 256 && v <= 512)
+        label->setText(letter + QStringLiteral("-XT"));
+    preview_.RefreshPreview();
+    preview_.repaintPreview();
+}
+
+void EditorHandlers::SliderR_Change() {
+    Ui::FrmDegColor& ui = form_.ui;
+    colourSliderChange(ui.SliderR, ui.txtR, form_.style.R, ui.Label1, QStringLiteral("R"));
+}
+
+void EditorHandlers::SliderG_Change() {
+    Ui::FrmDegColor& ui = form_.ui;
+    colourSliderChange(ui.SliderG, ui.txtG, form_.style.G, ui.Label2, QStringLiteral("G"));
+}
+
+void EditorHandlers::SliderB_Change() {
+    Ui::FrmDegColor& ui = form_.ui;
+    colourSliderChange(ui.SliderB, ui.txtB, form_.style.B, ui.Label3, QStringLiteral("B"));
+}
+
+void EditorHandlers::SliderN_Change() {
+    Ui::FrmDegColor& ui = form_.ui;
+    const int v = ui.SliderN->value();
+    // The level box stores N and redraws when its text changes.
+    ui.txtN->setText(QString::number(v));
+    preview_.RefreshPreview();
+    preview_.repaintPreview();
+    if (v >= 0 && v <= 127)
+        ui.Label5->setText(QStringLiteral("N"));
+    else if (v >= 128 && v <= 255)
+        ui.Label5->setText(QStringLiteral("W"));
+    else if (v >= 256 && v <= 512)
+        ui.Label5->setText(QStringLiteral("W-XT"));
+}
+
+void EditorHandlers::txtN_Change() {
+    form_.style.N = static_cast<vb::Integer>(form_.ui.SliderN->value());
+    preview_.RefreshPreview();
+    preview_.repaintPreview();
+}
+
+void EditorHandlers::lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field) {
+    const int v = slider->value();
+    box->setText(QString::number(v));
+    field = static_cast<vb::Integer>(v);
+    preview_.RefreshPreview();
+    preview_.repaintPreview();
+}
+
+void EditorHandlers::SliderStart_Change() {
+    lineSliderChange(form_.ui.SliderStart, form_.ui.txtStart, form_.style.Start);
+}
+
+void EditorHandlers::SliderStop_Change() {
+    lineSliderChange(form_.ui.SliderStop, form_.ui.txtStop, form_.style.Stop);
+}
+
+void EditorHandlers::SliderBand_Change() {
+    lineSliderChange(form_.ui.SliderBand, form_.ui.txtBandSize, form_.style.Band);
+}
+
+void EditorHandlers::SliderModLine_Change() {
+    lineSliderChange(form_.ui.SliderModLine, form_.ui.txtModLine, form_.style.ModLine);
+}
+
+void EditorHandlers::moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field) {
+    field = static_cast<vb::Integer>(slider->value());
+    box->setText(QString::number(slider->value()));
+    preview_.RefreshPreview();
+}
+
+void EditorHandlers::SliderMR_Change() {
+    moreXSliderChange(form_.ui.SliderMR, form_.ui.TxtMR, form_.style.MoreXR);
+}
+
+void EditorHandlers::SliderMG_Change() {
+    moreXSliderChange(form_.ui.SliderMG, form_.ui.TxtMG, form_.style.MoreXG);
+}
+
+void EditorHandlers::SliderMB_Change() {
+    moreXSliderChange(form_.ui.SliderMB, form_.ui.TxtMB, form_.style.MoreXB);
+}
+
+void EditorHandlers::CheckR_Click() {
+    form_.ui.CheckRXT->setEnabled(form_.ui.CheckR->isChecked());
+}
+
+void EditorHandlers::CheckG_Click() {
+    form_.ui.CheckGXT->setEnabled(form_.ui.CheckG->isChecked());
+}
+
+void EditorHandlers::CheckB_Click() {
+    form_.ui.CheckBXT->setEnabled(form_.ui.CheckB->isChecked());
+}
+
+void EditorHandlers::CheckN_Click() {
+    form_.ui.CheckWXT->setEnabled(form_.ui.CheckN->isChecked());
+}
+
+void EditorHandlers::CheckMR_Click() {
+    lightLamp(form_.ui.ShapeMR, form_.ui.CheckMR, kLampRed);
+}
+
+void EditorHandlers::CheckMG_Click() {
+    lightLamp(form_.ui.ShapeMG, form_.ui.CheckMG, kLampGreen);
+}
+
+void EditorHandlers::CheckMB_Click() {
+    lightLamp(form_.ui.ShapeMB, form_.ui.CheckMB, kLampBlue);
+}
+
+void EditorHandlers::Check2_Click() {
+    const bool automatic = form_.ui.Check2->isChecked();
+    form_.hosted.setEnabled(QStringLiteral("Command3"), automatic);
+    form_.hosted.setEnabled(QStringLiteral("Command5"), !automatic);
+    if (automatic)
+        preview_.RefreshPreview();
+    else
+        form_.ui.Picture2->cls();
+}
+
+void EditorHandlers::Check3_Click() {
+    form_.style.AutoRedraw = form_.ui.Check3->isChecked() ? vb::True : vb::False;
+    preview_.RefreshPreview();
+}
+
+void EditorHandlers::OptStop_Click(int /*index*/) {
+    Ui::FrmDegColor& ui = form_.ui;
+    if (form_.OptStop[0]->isChecked()) {
+        ui.SliderStop->setEnabled(false);
+        if (const auto height = stopFromScaleHeight(previewScaleHeight()))
+            form_.style.Stop = *height;
+    } else if (form_.OptStop[1]->isChecked()) {
+        ui.SliderStop->setEnabled(true);
+        form_.style.Stop = static_cast<vb::Integer>(ui.SliderStop->value());
+    }
+    preview_.RefreshPreview();
+}
+
+double EditorHandlers::previewScaleHeight() const {
+    return form_.ui.Picture2->scaleHeight();
+}
+
+void EditorHandlers::Text2_GotFocus() {
+    form_.ui.Text2->setEnabled(false);
+}
+
+void EditorHandlers::Text2_LostFocus() {
+    // After the focus change is complete: enabling the box inside it would
+    // hand the focus straight back.
+    QTimer::singleShot(0, this, [this] { form_.ui.Text2->setEnabled(true); });
+}
+
+bool EditorHandlers::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_.ui.Text2) {
+        if (event->type() == QEvent::FocusIn)
+            Text2_GotFocus();
+        else if (event->type() == QEvent::FocusOut)
+            Text2_LostFocus();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace designer

@@ -1,0 +1,67 @@
+#pragma once
+// The editor controls: sliders with their value boxes and range labels, the
+// random-option boxes and lamps, the stop method, automatic preview and
+// Auto-Redraw. Each handler runs when its control really changes, also when
+// code sets the control; it updates the current style and the preview.
+
+#include "window/formcontext.h"
+
+#include <QObject>
+
+class QLabel;
+class QLineEdit;
+class QSlider;
+
+namespace designer {
+
+class PreviewHandlers;
+
+class EditorHandlers : public QObject {
+public:
+    EditorHandlers(FormContext& form, PreviewHandlers& preview);
+
+    // Connects every editor control to its handler.
+    void connectControls();
+
+    void SliderR_Change();
+    void SliderG_Change();
+    void SliderB_Change();
+    void SliderN_Change();
+    void txtN_Change();
+    void SliderStart_Change();
+    void SliderStop_Change();
+    void SliderBand_Change();
+    void SliderModLine_Change();
+    void SliderMR_Change();
+    void SliderMG_Change();
+    void SliderMB_Change();
+    void CheckR_Click();
+    void CheckG_Click();
+    void CheckB_Click();
+    void CheckN_Click();
+    void CheckMR_Click();
+    void CheckMG_Click();
+    void CheckMB_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void OptStop_Click(int index);
+    void Text2_GotFocus();
+    void Text2_LostFocus();
+
+    // The preview's inner height in twips, as the stop method takes it.
+    double previewScaleHeight() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field, QLabel* label,
+                            const QString& letter);
+    void lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field);
+    void moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field);
+
+    FormContext& form_;
+    PreviewHandlers& preview_;
+};
+
+} // namespace designer

@@ -1,0 +1,173 @@
+#include "window/frmdegcolor.h"
+
+#include "module1/ombrelo.h"
+#include "module1/versioncaption.h"
+#include "ui_frmdegcolor.h"
+#include "window/editor.h"
+#include "window/formcontext.h"
+#include "window/hostedcontrols.h"
+#include "window/preview.h"
+#include "window/stylelist.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QValidator>
+
+namespace designer {
+
+namespace {
+
+// Limits what the user types, not what code puts into the box: a longer name
+// read from a style stays whole.
+class TypedLengthLimit : public QValidator {
+public:
+    TypedLengthLimit(int limit, QObject* parent)
+        : QValidator(parent)
+        , limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+};
+
+// A scale value as the window writes it into a text box: plain decimal.
+QString scaleText(double twips) {
+    return QString::number(twips, 'g', 7);
+}
+
+} // namespace
+
+FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
+    : QWidget(parent)
+    , services_(std::move(services))
+    , ui_(std::make_unique<Ui::FrmDegColor>())
+    , hosted_(std::make_unique<HostedControls>(services_.controlHost, services_.messageBoxes)) {
+    ui_->setupUi(this);
+    setFixedSize(size());
+    ui_->Picture2->setBorderStyle(1);
+    // A name read from a style can be up to the read buffer long, beyond the
+    // boxes' own default limit; the statement holds it twice.
+    ui_->txtObjName->setMaxLength(1 << 20);
+    ui_->txtFunction->setMaxLength(1 << 20);
+    ui_->txtObjName->setValidator(new TypedLengthLimit(255, ui_->txtObjName));
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setPointSizeF(8.25);
+    ui_->txtObjName->setFont(courier);
+    // Picture boxes keep exactly their pixel size whatever the screen.
+    ui_->Picture2->setPixelRatioOverride(1);
+    ui_->Surface->setPixelRatioOverride(1);
+    context_ = std::make_unique<FormContext>(
+        FormContext{*ui_, style_, services_, *hosted_, {ui_->OptStop_0, ui_->OptStop_1}});
+    preview_ = std::make_unique<PreviewHandlers>(*context_);
+    editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
+    styleList_ = std::make_unique<StyleListHandlers>(*context_);
+
+    placeHostedControls();
+    editor_->connectControls();
+    styleList_->connectControls();
+    connect(ui_->txtObjName, &QLineEdit::textChanged, this,
+            [this] { preview_->txtObjName_Change(); });
+    connect(ui_->txtFunction, &QLineEdit::textChanged, this,
+            [this] { preview_->txtFunction_Change(); });
+    wireButtons();
+    centreOnScreen();
+}
+
+FrmDegColor::~FrmDegColor() {
+    // The handlers go before the controls do: nothing a control raises while
+    // it is taken down may reach them.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
+
+void FrmDegColor::placeHostedControls() {
+    for (auto* frame : findChildren<platform::ClickFrame*>()) {
+        const auto children = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        if (!children.isEmpty())
+            frame->setContent(children.first());
+    }
+    hosted_->placeAll(this, parseStoredControls(windowStoredControls()));
+}
+
+void FrmDegColor::wireButtons() {
+    // Each operation runs once per click, whichever part of a button is hit.
+    const auto frame = [this](platform::ClickFrame* f, std::function<void()> handler) {
+        connect(f, &platform::ClickFrame::clicked, this, std::move(handler));
+    };
+    const auto caption = [this](const char* name, std::function<void()> handler) {
+        hosted_->onClick(QString::fromLatin1(name), std::move(handler));
+    };
+    frame(ui_->Command1, [this] { Command1_Click(); });
+    caption("Velmira14", [this] { Command1_Click(); });
+    frame(ui_->cmdFullScreen, [this] { cmdFullScreen_Click(); });
+    caption("Velmira13", [this] { cmdFullScreen_Click(); });
+    connect(ui_->Picture2, &platform::PictureBox::dblClick, this,
+            [this] { cmdFullScreen_Click(); });
+    frame(ui_->asxToolbar15, [this] { Velmira12_Click(); });
+    caption("Velmira12", [this] { Velmira12_Click(); });
+    caption("Command5", [this] { preview_->Command5_Click(); });
+    frame(ui_->asxToolbar2, [this] { styleList_->Command2_Click(); });
+    caption("Command2", [this] { styleList_->Command2_Click(); });
+    frame(ui_->asxToolbar4, [this] { Command3_Click(); });
+    caption("Command3", [this] { Command3_Click(); });
+    caption("RndStyle", [this] { RndStyle_Click(); });
+    frame(ui_->button, [this] { cmdCopy_Click(); });
+    caption("cmdCopy", [this] { cmdCopy_Click(); });
+    caption("Command4", [this] { Command4_Click(); });
+    connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleList_->cmdPlus_Click(); });
+    connect(ui_->cmdmoins, &QToolButton::clicked, this, [this] { styleList_->cmdmoins_Click(); });
+}
+
+void FrmDegColor::Form_Load() {
+    Ui::FrmDegColor& ui = *ui_;
+    ui.Filename->setText(services_.profilePath);
+    ui.SliderBand->setValue(50);
+    style_.ModLine = 1;
+    // With an empty list nothing becomes current and the editor keeps its
+    // initial values.
+    if (ui.lstStyle->count() > 0)
+        ui.lstStyle->setCurrentIndex(0);
+    ui.txtStop->setText(scaleText(ui.Picture2->scaleHeight()));
+    editor_->OptStop_Click(0);
+    preview_->RefreshPreview();
+    ui.lblVertion->setText(module1::VersionCaption(module1::programVersion()));
+    ui.Picture2->refresh();
+    if (ui.Check3->isChecked())
+        editor_->Check3_Click();
+    else
+        ui.Check3->setChecked(true);
+    paintBackground();
+    ui.Text2->setPlainText(readProcedureSource(services_.procedureSourcePath));
+}
+
+void FrmDegColor::paintBackground() {
+    platform::PictureBox& surface = *ui_->Surface;
+    vb::Integer r = 138, g = 138, b = 138, n = 236, band = 50, start = 0, modLine = 1;
+    vb::Integer autoRedraw = vb::True, moreXR = 1, moreXG = 1, moreXB = 1;
+    vb::Integer stop = vb::checked::toInteger(surface.scaleHeight()).value_or(0);
+    module1::Ombrelo(surface, r, g, b, n, band, start, stop, modLine, autoRedraw, moreXR, moreXG,
+                     moreXB);
+}
+
+void FrmDegColor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] { hosted_->reportFailures(); });
+}
+
+void FrmDegColor::Command1_Click() {
+    if (services_.endProgram)
+        services_.endProgram();
+}
+
+void FrmDegColor::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+}
+
+} // namespace designer

@@ -1,0 +1,71 @@
+#pragma once
+// The designer's main window. Loading it (Form_Load) fills the style list,
+// loads the first style, paints the preview and the window's own grey
+// background; from then on every change of an editor control runs its
+// handler at once, inside the change.
+
+#include "module1/gradientstyle.h"
+#include "window/windowservices.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class FrmDegColor;
+}
+
+namespace designer {
+
+class EditorHandlers;
+class HostedControls;
+class PreviewHandlers;
+class StyleListHandlers;
+struct FormContext;
+
+class FrmDegColor : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmDegColor(WindowServices services, QWidget* parent = nullptr);
+    ~FrmDegColor() override;
+
+    // The load sequence of the window; run once, before it is shown.
+    void Form_Load();
+
+    const module1::GradientStyle& currentStyle() const { return style_; }
+    EditorHandlers& editor() { return *editor_; }
+    PreviewHandlers& preview() { return *preview_; }
+    StyleListHandlers& styleList() { return *styleList_; }
+    HostedControls& hosted() { return *hosted_; }
+
+    // "Exit": ends the program at once, asking and saving nothing.
+    void Command1_Click();
+    void cmdFullScreen_Click() {}
+    void Velmira12_Click() {}
+    void Command3_Click() {}
+    void RndStyle_Click() {}
+    void cmdCopy_Click() {}
+    void Command4_Click() {}
+
+protected:
+    // The first showing tells of controls that could not be created, once
+    // the window is on screen.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void placeHostedControls();
+    void wireButtons();
+    void paintBackground();
+    void centreOnScreen();
+
+    WindowServices services_;
+    std::unique_ptr<Ui::FrmDegColor> ui_;
+    module1::GradientStyle style_;
+    std::unique_ptr<HostedControls> hosted_;
+    std::unique_ptr<FormContext> context_;
+    std::unique_ptr<PreviewHandlers> preview_;
+    std::unique_ptr<EditorHandlers> editor_;
+    std::unique_ptr<StyleListHandlers> styleList_;
+};
+
+} // namespace designer

@@ -1,0 +1,63 @@
+#pragma once
+// A main window for tests: scripted services, a control host that finds no
+// controls, and a profile file in a private folder.
+
+#include "hosting/controlhost.h"
+#include "services/scripted.h"
+#include "window/frmdegcolor.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QCheckBox;
+class QRadioButton;
+
+namespace designer::test {
+
+class WindowFixture {
+public:
+    // Without controls (the default), or with the control libraries built
+    // beside the test program.
+    explicit WindowFixture(bool builtControls = false);
+
+    // Writes the profile file the window will read.
+    void writeProfile(const QByteArray& content);
+    // Writes the procedure source beside the profile.
+    void writeProcedureSource(const QByteArray& content);
+    // Creates the window, loads it and shows it.
+    FrmDegColor& start();
+
+    FrmDegColor& window() { return *window_; }
+    QString profilePath() const { return dir_.filePath(QStringLiteral("Draw.ini")); }
+    QString procedurePath() const { return dir_.filePath(QStringLiteral("Function Ombrelo.fnc")); }
+
+    template <typename T> T* child(const char* name) const {
+        return window_->findChild<T*>(QString::fromLatin1(name));
+    }
+    QSlider* slider(const char* name) const;
+    QLineEdit* edit(const char* name) const;
+    QLabel* label(const char* name) const;
+    QCheckBox* check(const char* name) const;
+
+    platform::ScriptedMessageBoxes boxes;
+    platform::ManualClock clock;
+    platform::MemoryClipboard clipboard;
+    int exits = 0;
+
+private:
+    QTemporaryDir dir_;
+    QTemporaryDir emptyRegistry_;
+    std::unique_ptr<platform::ControlHost> host_;
+    std::unique_ptr<FrmDegColor> window_;
+};
+
+// A style section as the program writes it.
+QByteArray styleSection(const QString& name, int r, int g, int b, int n, int start, int stop,
+                        int band, bool heightMethod, const QString& objName, int modLine,
+                        int moreXR, int moreXG, int moreXB);
+
+} // namespace designer::test

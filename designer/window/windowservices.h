@@ -1,0 +1,46 @@
+#pragma once
+// What the main window needs from outside: the platform services (scripted
+// in tests), the control host, where its files lie, and how the program ends.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace platform {
+class Clipboard;
+class Clock;
+class ControlHost;
+class MessageBoxService;
+} // namespace platform
+
+namespace designer {
+
+struct WindowServices {
+    platform::MessageBoxService& messageBoxes;
+    platform::Clock& clock;
+    platform::Clipboard& clipboard;
+    const platform::ControlHost& controlHost;
+    QString profilePath;         // the style library, Draw.ini
+    QString procedureSourcePath; // "Function Ombrelo.fnc"; may be missing
+    std::function<void()> endProgram;
+};
+
+// Draw.ini beside the program when its folder is writable (a build tree, a
+// portable copy), else in <dataHome>/ombrelo, which is created when needed.
+QString chooseProfilePath(const QString& programFolder, const QString& dataHome);
+
+// The procedure source beside the program, else in the first data folder
+// (".../share/ombrelo") that has it; empty when none has it.
+QString findProcedureSource(const QString& programFolder, const QStringList& dataFolders);
+
+// The same for the running program, with the user's data folders.
+QString defaultProfilePath();
+QString defaultProcedureSourcePath();
+
+// The text of the procedure source as it is shipped (UTF-8, or the Windows
+// code page of files copied from the Windows version); empty when the file
+// is missing or unreadable.
+QString readProcedureSource(const QString& path);
+
+} // namespace designer
