@@ -1,8 +1,29 @@
 #include "hosting/fontrecord.h"
 
+#include <QFont>
+#include <QStringList>
+
 #include <cmath>
+#include <mutex>
 
 namespace platform {
+
+namespace {
+
+// Stored property sets name the fonts of the system they were made on. The
+// metric-compatible stand-ins keep captions and labels the size their layout
+// expects; fontconfig knows Arial and Courier New already, but not the
+// dialog font, which would otherwise become a much wider sans serif.
+void registerStandIns() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+        for (const char* dialogFont : {"MS Sans Serif", "Microsoft Sans Serif"})
+            QFont::insertSubstitutions(QString::fromLatin1(dialogFont), sans);
+    });
+}
+
+} // namespace
 
 FontRecord FontRecord::named(const QString& name, double size) {
     FontRecord record;
@@ -12,6 +33,7 @@ FontRecord FontRecord::named(const QString& name, double size) {
 }
 
 QFont FontRecord::toQFont() const {
+    registerStandIns();
     QFont font(name);
     if (size > 0 && std::isfinite(size))
         font.setPointSizeF(size);

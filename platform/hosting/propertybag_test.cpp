@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include <QFontInfo>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -222,6 +224,11 @@ TEST(PropertyBagText, HandWrittenNumbersAreLenient) {
     EXPECT_TRUE(bag.readBoolean(QStringLiteral("E"), false));
     EXPECT_EQ(bag.stored(QStringLiteral("F")).metaType().id(), QMetaType::Float);
     EXPECT_EQ(bag.stored(QStringLiteral("G")).metaType().id(), QMetaType::Short);
+}
+
+TEST(FontRecord, TheDialogFontResolvesToItsMetricCompatibleStandIn) {
+    const QFont font = platform::FontRecord::named(QStringLiteral("MS Sans Serif"), 8.25).toQFont();
+    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
 }
 
 TEST(FontRecord, QFontKeepsBoldAndWeightInAgreement) {
