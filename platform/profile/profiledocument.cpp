@@ -3,6 +3,7 @@
 #include "profile/profilesyntax.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <map>
 
@@ -156,16 +157,38 @@ QStringList ProfileDocument::sectionNames(qsizetype budget) const {
 
 namespace {
 
+constexpr std::uint64_t everyByte = 0x0101010101010101ULL;
+constexpr std::uint64_t highBits = everyByte * 0x80;
+
+// Eight ASCII bytes with their capital letters made small.
+std::uint64_t asciiLowerWord(std::uint64_t word) {
+    const std::uint64_t fromA = word + everyByte * (0x80 - 'A');
+    const std::uint64_t pastZ = word + everyByte * (0x80 - 'Z' - 1);
+    return word | ((fromA & ~pastZ & highBits) >> 2);
+}
+
 // True when the name after the "[" at bracket is surely not the ASCII name
 // wanted (given in lower case): it differs from it at an ASCII byte before
 // any other byte. Lets a search skip most section lines without reading
-// them to their end.
+// them to their end; eight bytes at a time, as names of a library tend to
+// share their first few letters.
 bool surelyOtherName(QByteArrayView all, qsizetype bracket, QByteArrayView wanted) {
     const char* data = all.data();
     qsizetype at = bracket + 1;
     while (at < all.size() && isBlank(static_cast<unsigned char>(data[at])))
         ++at;
-    for (qsizetype i = 0; i < wanted.size(); ++i, ++at) {
+    qsizetype i = 0;
+    for (; i + 8 <= wanted.size() && at + 8 <= all.size(); i += 8, at += 8) {
+        std::uint64_t word;
+        std::uint64_t wantedWord;
+        std::memcpy(&word, data + at, sizeof word);
+        std::memcpy(&wantedWord, wanted.data() + i, sizeof wantedWord);
+        if (word & highBits)
+            break;
+        if (asciiLowerWord(word) != wantedWord)
+            return true;
+    }
+    for (; i < wanted.size(); ++i, ++at) {
         if (at == all.size())
             return true;
         const char c = data[at];

@@ -160,3 +160,34 @@ TEST(ProfileDocument, ListedNamesOfAMarkedFileThatIsNotUtf8AreFoundAgain) {
     EXPECT_EQ(afterWrite(kept, "Dawn", {{"k", "\u0100"}}),
               "\xEF\xBB\xBF[\xC3\x87]\r\n[Dawn]\r\nk=\xC4\x80\r\n");
 }
+
+// Large files are sifted in blocks of bytes: section lines at every offset
+// within a block, "[" that opens no section, and long names that differ in
+// one letter or only in case.
+TEST(ProfileDocument, FindsEverySectionOfALargeFileWhereverItsLineFalls) {
+    QByteArray file = "\xEF\xBB\xBF[First Section Name]\n";
+    QStringList expected = {"First Section Name"};
+    for (int i = 0; i < 150; ++i) {
+        const QByteArray name = "Library Style " + QByteArray::number(i) + "x";
+        file += QByteArray(i % 67, 'p') + "=[not a section]\r\n";
+        file += "\x01[not one either]\n";
+        file += QByteArray(i % 3, ' ') + (i % 2 ? "\t[" : "[") + name + "]\r";
+        file += "Key=" + QByteArray::number(i) + "\n";
+        expected.append(QString::fromLatin1(name));
+    }
+    file += "[Stra\xC3\x9F"
+            "e Long Name]\nKey=s\n[LIBRARY STYLE 7X]\nKey=again\n[Tail]";
+    expected.append({"Stra\u00dfe Long Name", "LIBRARY STYLE 7X", "Tail"});
+
+    const ProfileDocument document(file);
+    EXPECT_EQ(document.sectionNames(), expected);
+    for (int i = 0; i < 150; ++i) {
+        const QString name = "LIBRARY style " + QString::number(i) + "X";
+        EXPECT_EQ(document.value(name, u"key"), QString::number(i)) << i;
+    }
+    EXPECT_EQ(document.value(u"Library Style 1y", u"Key"), std::nullopt);
+    EXPECT_EQ(document.value(u"Library Style 1", u"Key"), std::nullopt);
+    EXPECT_EQ(document.value(u"first section name", u"Key"), std::nullopt);
+    EXPECT_EQ(document.value(u"STRASSE long name", u"key"), std::nullopt);
+    EXPECT_EQ(document.value(u"stra\u00dfe LONG name", u"key"), "s");
+}
