@@ -89,6 +89,8 @@ std::optional<Long> component(Single level, Integer divisor) {
     auto rounded = vb::checked::toLong(level);
     if (!rounded)
         return std::nullopt;
+    if (divisor == 1) // the usual case, without a division per band
+        return *rounded;
     return vb::checked::intDiv(*rounded, Long{divisor});
 }
 

@@ -184,14 +184,30 @@ inline std::optional<double> roundHalfEven(double value) {
     return r;
 }
 
+// The value rounded to nearest with ties to even, for |value| < 2^31 (hot:
+// every band of a gradient converts its levels). Integer arithmetic only, so
+// no library call and no dependence on the floating-point rounding mode: the
+// truncation is exact, and so is the fraction it leaves.
+inline long long roundHalfEvenSmall(double value) {
+    const auto whole = static_cast<long long>(value);
+    const double fraction = value - static_cast<double>(whole);
+    const bool odd = (whole & 1) != 0;
+    // Bitwise operators keep it free of branches, which the fractions of a
+    // gradient's levels would mispredict.
+    const bool up = (fraction > 0.5) | ((fraction == 0.5) & odd);
+    const bool down = (fraction < -0.5) | ((fraction == -0.5) & odd);
+    return whole + static_cast<long long>(up) - static_cast<long long>(down);
+}
+
 // CInt / CLng: ties to even, then range checked.
 inline std::optional<Integer> toInteger(double value) {
-    auto r = roundHalfEven(value);
-    if (!r || *r < -32768.0 || *r > 32767.0)
-        return std::nullopt;
-    return static_cast<Integer>(*r);
+    if (std::fabs(value) < 2147483648.0) // false for NaN
+        return fit<Integer>(roundHalfEvenSmall(value));
+    return std::nullopt; // beyond 32 bits, or not finite
 }
 inline std::optional<Long> toLong(double value) {
+    if (std::fabs(value) < 2147483648.0) // false for NaN
+        return fit<Long>(roundHalfEvenSmall(value));
     auto r = roundHalfEven(value);
     if (!r || *r < -2147483648.0 || *r > 2147483647.0)
         return std::nullopt;

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
+#include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 using namespace vb;
 
@@ -31,6 +35,73 @@ TEST(VbRounding, ValuesThatDoNotFitFail) {
     EXPECT_FALSE(checked::toLong(2147483647.5));
     EXPECT_FALSE(checked::toSingle(1e300));
     EXPECT_TRUE(checked::toSingle(std::numeric_limits<double>::infinity()));
+}
+
+namespace {
+
+// CLng as the library rounding gives it, for comparison with the fast path.
+std::optional<Long> referenceToLong(double value) {
+    auto r = checked::roundHalfEven(value);
+    if (!r || *r < -2147483648.0 || *r > 2147483647.0)
+        return std::nullopt;
+    return static_cast<Long>(*r);
+}
+
+std::vector<double> roundingProbes() {
+    std::vector<double> probes = {0.0,
+                                  -0.0,
+                                  0.5,
+                                  -0.5,
+                                  0.49999999999999994,
+                                  -0.49999999999999994,
+                                  1e-300,
+                                  -1e-300,
+                                  2147483647.0,
+                                  2147483647.4,
+                                  2147483647.5,
+                                  2147483646.5,
+                                  -2147483648.0,
+                                  -2147483648.4,
+                                  -2147483648.5,
+                                  -2147483647.5,
+                                  -2147483649.0,
+                                  2147483648.0,
+                                  4503599627370495.5,
+                                  1e18,
+                                  -1e18,
+                                  1e300,
+                                  -1e300,
+                                  std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(),
+                                  std::numeric_limits<double>::quiet_NaN()};
+    for (int k = -300; k <= 300; ++k) {
+        const double tie = k + 0.5;
+        probes.insert(probes.end(),
+                      {tie, std::nextafter(tie, -1e9), std::nextafter(tie, 1e9), k + 0.25, k + 0.75,
+                       static_cast<double>(static_cast<float>(k * 0.37f))});
+    }
+    for (const double big : {2147483647.5, -2147483648.5, 1073741824.5, -1073741823.5})
+        probes.insert(probes.end(), {std::nextafter(big, -1e300), std::nextafter(big, 1e300)});
+    return probes;
+}
+
+} // namespace
+
+TEST(VbRounding, AgreesWithTheLibraryRoundingInEveryRoundingMode) {
+    const std::vector<double> probes = roundingProbes();
+    for (const int mode : {FE_TONEAREST, FE_DOWNWARD, FE_UPWARD, FE_TOWARDZERO}) {
+        ASSERT_EQ(std::fesetround(mode), 0);
+        for (const double value : probes) {
+            EXPECT_EQ(checked::toLong(value), referenceToLong(value)) << value << " mode " << mode;
+            const auto asLong = referenceToLong(value);
+            const bool fitsInteger = asLong && *asLong >= -32768 && *asLong <= 32767;
+            EXPECT_EQ(checked::toInteger(value).has_value(), fitsInteger) << value;
+            if (fitsInteger) {
+                EXPECT_EQ(checked::toInteger(value), *asLong) << value;
+            }
+        }
+    }
+    std::fesetround(FE_TONEAREST);
 }
 
 TEST(VbArithmetic, SixteenBitResultsThatDoNotFitFail) {

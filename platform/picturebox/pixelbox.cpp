@@ -14,10 +14,16 @@ namespace {
 constexpr double edgeTolerance = 1e-9;
 
 // The pixel that holds coordinate c, limited to -1..limit so that it fits an
-// int whatever c is.
+// int whatever c is. Floors by truncating and stepping down: no library call
+// (every band of a gradient maps four coordinates), exact inside the limits.
 int pixelOf(double c, double pixelsPerTwip, int limit) {
-    const double p = std::floor(c * pixelsPerTwip + edgeTolerance);
-    return static_cast<int>(std::clamp(p, -1.0, static_cast<double>(limit)));
+    const double p = c * pixelsPerTwip + edgeTolerance;
+    if (p < -1.0)
+        return -1;
+    if (p >= static_cast<double>(limit))
+        return limit;
+    const int truncated = static_cast<int>(p);
+    return static_cast<double>(truncated) > p ? truncated - 1 : truncated;
 }
 
 // Writes n copies of value with wide stores only (a fill must not read back

@@ -1,5 +1,7 @@
 #include "picturebox/pixelbox.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -67,6 +69,34 @@ TEST(PixelMapping, MultiplesOfAFractionalPixelSizeLandOnTheirPixel) {
     const double perTwip = 1.5 / 15.0;
     for (int p = 0; p < 3000; ++p)
         ASSERT_EQ(mapTwipBox(p * 10.0, 0, p * 10.0, 0, perTwip, QSize(3000, 1))->left, p) << p;
+}
+
+// The pixel of a coordinate as the mapping defines it, with the library floor.
+int floorPixel(double c, double perTwip, int limit) {
+    const double p = std::floor(c * perTwip + 1e-9);
+    return static_cast<int>(std::clamp(p, -1.0, static_cast<double>(limit)));
+}
+
+TEST(PixelMapping, EveryCoordinateLandsInThePixelItsFloorGives) {
+    const QSize bounds(50, 40);
+    for (const double perTwip : {1.0 / 15.0, 2.0 / 15.0, 1.5 / 15.0, 1.0 / 12.0, 3.0, 1e300}) {
+        for (int step = -2000; step <= 2000; ++step) {
+            for (const double c :
+                 {step * 0.5, step * 0.5 + 1e-12, step * 0.5 - 1e-12, step * 7.3}) {
+                const int left = floorPixel(c, perTwip, bounds.width());
+                const int top = floorPixel(c, perTwip, bounds.height());
+                const auto box = mapTwipBox(c, c, 1e9, 1e9, perTwip, bounds);
+                if (left >= bounds.width() || top >= bounds.height()) {
+                    ASSERT_FALSE(box) << c << " at " << perTwip;
+                    continue;
+                }
+                ASSERT_TRUE(box) << c << " at " << perTwip;
+                ASSERT_EQ(box->left, std::max(0, left)) << c << " at " << perTwip;
+                ASSERT_EQ(box->top, std::max(0, top)) << c << " at " << perTwip;
+            }
+        }
+    }
+    EXPECT_EQ(mapTwipBox(-1e308, -1e308, 1e308, 1e308, 1e300, bounds), pixels(0, 0, 49, 39));
 }
 
 TEST(PixelFill, FillsExactlyTheBoxInAPlainImage) {

@@ -140,6 +140,13 @@ void RasterCanvas::queueBox(const PixelBox& box, QRgb value, bool toScreen) {
     noteBoxAfterClear(box, toScreen);
     if (pending_ && pending_->toScreen == toScreen && pending_->box.sameColumns(box) &&
         box.top <= pending_->box.bottom + 1 && box.bottom >= pending_->box.bottom) {
+        if (value == pending_->value) {
+            // Same colour: the two boxes paint one block of rows, which waits
+            // whole (one long fill instead of a short one per band).
+            pending_->box.top = std::min(pending_->box.top, box.top);
+            pending_->box.bottom = box.bottom;
+            return;
+        }
         // The new box paints over the pending one from its own top down; only
         // the rows above stay visible.
         const int coveredFrom = std::max(box.top, pending_->box.top);

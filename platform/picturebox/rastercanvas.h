@@ -27,7 +27,9 @@
 // Speed. Consecutive boxes of the same columns where each next one starts at
 // or above the bottom of the one before and reaches at least as far down (a
 // gradient painted band after band) are merged: the canvas keeps one box
-// pending and paints only its rows that the next box will not paint over.
+// pending and paints only its rows that the next box will not paint over;
+// a next box of the same colour joins the pending one, so a run of bands of
+// one colour is filled at once.
 // Likewise a clear waits: rows that full-width boxes paint, top down from the
 // first row, right after it are never cleared. Every other operation, and
 // every look at the pixels, first does what waits, so what anyone sees is

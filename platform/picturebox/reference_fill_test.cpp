@@ -59,14 +59,21 @@ private:
 
 class RandomPainting {
 public:
-    explicit RandomPainting(unsigned seed)
-        : random_(seed) {}
+    // fewColours: colours from a palette of three, so that consecutive boxes
+    // often share theirs (as neighbouring bands of a slow gradient do).
+    RandomPainting(unsigned seed, bool fewColours)
+        : random_(seed)
+        , fewColours_(fewColours) {}
 
     int upTo(int n) { return std::uniform_int_distribution<int>(0, n)(random_); }
     double pick(std::initializer_list<double> values) {
         return *(values.begin() + upTo(int(values.size()) - 1));
     }
-    QRgb colour() { return std::uniform_int_distribution<QRgb>(0, 0xffffff)(random_); }
+    QRgb colour() {
+        if (fewColours_)
+            return 0x40a0c0u + QRgb(upTo(upTo(1) ? 0 : 2));
+        return std::uniform_int_distribution<QRgb>(0, 0xffffff)(random_);
+    }
 
     // One gradient the way the drawing procedure paints it, sometimes over
     // part of the width, upward, with gaps, or past the edges.
@@ -83,6 +90,7 @@ public:
     }
 
     std::mt19937 random_;
+    bool fewColours_;
 };
 
 void compare(RasterCanvas& canvas, const NaiveCanvas& naive, const std::string& where) {
@@ -90,9 +98,9 @@ void compare(RasterCanvas& canvas, const NaiveCanvas& naive, const std::string& 
     ASSERT_EQ(canvas.shownImage(), naive.shown()) << where;
 }
 
-TEST(MergedPainting, PaintsExactlyWhatBoxByBoxPaintingPaints) {
+void paintAndCompare(bool fewColours) {
     for (unsigned seed = 1; seed <= 60; ++seed) {
-        RandomPainting random(seed);
+        RandomPainting random(seed, fewColours);
         const QSize logical(1 + random.upTo(120), 1 + random.upTo(90));
         const double ratio = random.pick({1.0, 1.0, 1.5, 2.0});
         RasterCanvas canvas(15.0, ratio);
@@ -126,6 +134,14 @@ TEST(MergedPainting, PaintsExactlyWhatBoxByBoxPaintingPaints) {
         }
         compare(canvas, naive, "end of seed " + std::to_string(seed));
     }
+}
+
+TEST(MergedPainting, PaintsExactlyWhatBoxByBoxPaintingPaints) {
+    paintAndCompare(false);
+}
+
+TEST(MergedPainting, BoxesOfTheSameColourPaintExactlyWhatBoxByBoxPaintingPaints) {
+    paintAndCompare(true);
 }
 
 } // namespace
