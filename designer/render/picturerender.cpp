@@ -1,5 +1,7 @@
 #include "render/picturerender.h"
 
+#include "logic/stopheight.h"
+
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
 
@@ -40,7 +42,7 @@ PictureOutcome renderPicture(const RenderRequest& request) {
 
     module1::GradientStyle style = request.style;
     if (request.stopFromHeight) {
-        auto stop = stopFromHeight(picture.scaleHeight());
+        auto stop = designer::stopFromScaleHeight(picture.scaleHeight());
         if (!stop)
             return {2, "Stop h: a picture " + std::to_string(request.pixelHeight) +
                            " pixels high is more than 32767 twips (see --help)"};

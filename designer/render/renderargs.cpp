@@ -1,6 +1,7 @@
 #include "render/renderargs.h"
 
 #include "core/vb.h"
+#include "logic/stopheight.h"
 
 #include <algorithm>
 #include <array>
@@ -240,7 +241,7 @@ private:
     }
 
     void resolveStop(double scaleHeight) {
-        auto stop = stopFromHeight(scaleHeight);
+        auto stop = designer::stopFromScaleHeight(scaleHeight);
         if (!stop)
             return fail("Stop h: the height does not round into -32768..32767");
         request_.style.Stop = *stop;
@@ -272,10 +273,6 @@ private:
 
 ParseResult parseArguments(const std::vector<std::string>& arguments) {
     return Parser(arguments).run();
-}
-
-std::optional<vb::Integer> stopFromHeight(double scaleHeight) {
-    return vb::checked::toInteger(scaleHeight);
 }
 
 std::string usage() {

@@ -49,10 +49,6 @@ struct ParseResult {
 // Reads the arguments that follow the program name.
 ParseResult parseArguments(const std::vector<std::string>& arguments);
 
-// The value that "h" stands for: the surface's height rounded half to even,
-// empty when that does not fit 16 bits.
-std::optional<vb::Integer> stopFromHeight(double scaleHeight);
-
 // The text that --help prints.
 std::string usage();
 

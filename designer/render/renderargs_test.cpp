@@ -1,3 +1,4 @@
+#include "logic/stopheight.h"
 #include "render/boxlisting.h"
 #include "render/renderargs.h"
 
@@ -81,9 +82,9 @@ TEST(RenderArguments, StopMayBeTheRoundedScaleHeight) {
     ASSERT_TRUE(picture.request) << picture.error;
     EXPECT_TRUE(picture.request->stopFromHeight);
 
-    EXPECT_EQ(render::stopFromHeight(2873.5), 2874);
-    EXPECT_EQ(render::stopFromHeight(-32768.4), -32768);
-    EXPECT_FALSE(render::stopFromHeight(32767.5));
+    EXPECT_EQ(designer::stopFromScaleHeight(2873.5), 2874);
+    EXPECT_EQ(designer::stopFromScaleHeight(-32768.4), -32768);
+    EXPECT_FALSE(designer::stopFromScaleHeight(32767.5));
 
     // Only Stop can be h, and an h that does not fit is an error.
     EXPECT_FALSE(parseArguments(with({"-o", "a.png"}, replaced(5, "h"))).request);
