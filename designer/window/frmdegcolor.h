@@ -17,9 +17,11 @@ class FrmDegColor;
 
 namespace designer {
 
+class DefaultSettingHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
+class StyleLibraryHandlers;
 class StyleListHandlers;
 struct FormContext;
 
@@ -36,6 +38,8 @@ public:
     EditorHandlers& editor() { return *editor_; }
     PreviewHandlers& preview() { return *preview_; }
     StyleListHandlers& styleList() { return *styleList_; }
+    StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
+    DefaultSettingHandlers& defaultSetting() { return *defaultSetting_; }
     HostedControls& hosted() { return *hosted_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
@@ -53,6 +57,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createStyleHandlers();
     void placeHostedControls();
     void wireButtons();
     void paintBackground();
@@ -66,6 +71,8 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<StyleLibraryHandlers> styleLibrary_;
+    std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
 };
 
 } // namespace designer
