@@ -20,6 +20,7 @@ namespace designer {
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
+class RandomStyleHandlers;
 class StyleListHandlers;
 struct FormContext;
 
@@ -42,8 +43,8 @@ public:
     void Command1_Click();
     void cmdFullScreen_Click() {}
     void Velmira12_Click() {}
-    void Command3_Click() {}
-    void RndStyle_Click() {}
+    void Command3_Click();
+    void RndStyle_Click();
     void cmdCopy_Click() {}
     void Command4_Click() {}
 
@@ -66,6 +67,7 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<RandomStyleHandlers> random_;
 };
 
 } // namespace designer
