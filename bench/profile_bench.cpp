@@ -124,7 +124,7 @@ struct LibraryWindow {
         : boxes(platform::msgbox::Yes)
         , host(platform::ControlRegistry(registry.path()), {}) {
         designer::WindowServices services{boxes,     clock,     clipboard, host,
-                                          drawIni(), QString(), [] {}};
+                                          drawIni(), QString(), [] {},     random};
         window = std::make_unique<designer::FrmDegColor>(services);
         window->Form_Load();
         window->show();
@@ -134,6 +134,7 @@ struct LibraryWindow {
     platform::ScriptedMessageBoxes boxes;
     platform::SteadyClock clock;
     platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
     platform::ControlHost host;
     std::unique_ptr<designer::FrmDegColor> window;
     designer::StyleCombo* list = nullptr;

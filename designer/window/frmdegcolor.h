@@ -22,6 +22,7 @@ class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
 class StyleLibraryHandlers;
+class RandomStyleHandlers;
 class StyleListHandlers;
 struct FormContext;
 
@@ -46,8 +47,8 @@ public:
     void Command1_Click();
     void cmdFullScreen_Click() {}
     void Velmira12_Click() {}
-    void Command3_Click() {}
-    void RndStyle_Click() {}
+    void Command3_Click();
+    void RndStyle_Click();
     void cmdCopy_Click() {}
     void Command4_Click() {}
 
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<StyleListHandlers> styleList_;
     std::unique_ptr<StyleLibraryHandlers> styleLibrary_;
     std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
+    std::unique_ptr<RandomStyleHandlers> random_;
 };
 
 } // namespace designer
