@@ -4,6 +4,7 @@
 #include "services/clipboard.h"
 #include "services/clock.h"
 #include "services/messagebox.h"
+#include "wallpaper/desktopwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
                                       designer::defaultProfilePath(),
                                       designer::defaultProcedureSourcePath(),
                                       [] { QApplication::exit(0); }};
+    platform::SystemWallpaper wallpaper;
+    services.wallpaper = &wallpaper;
 
     designer::FrmDegColor window(services);
     window.Form_Load();

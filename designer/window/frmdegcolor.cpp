@@ -8,6 +8,7 @@
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
 #include "window/stylelist.h"
+#include "window/wallpaper.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -64,6 +65,9 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
     styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    wallpaper_ = std::make_unique<WallpaperHandler>(
+        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+                       [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
 
     placeHostedControls();
     editor_->connectControls();
@@ -160,6 +164,10 @@ void FrmDegColor::showEvent(QShowEvent* event) {
 void FrmDegColor::Command1_Click() {
     if (services_.endProgram)
         services_.endProgram();
+}
+
+void FrmDegColor::Velmira12_Click() {
+    wallpaper_->Velmira12_Click();
 }
 
 void FrmDegColor::centreOnScreen() {

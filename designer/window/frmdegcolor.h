@@ -21,6 +21,7 @@ class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
 class StyleListHandlers;
+class WallpaperHandler;
 struct FormContext;
 
 class FrmDegColor : public QWidget {
@@ -41,7 +42,8 @@ public:
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
     void cmdFullScreen_Click() {}
-    void Velmira12_Click() {}
+    // "Set as WallPaper".
+    void Velmira12_Click();
     void Command3_Click() {}
     void RndStyle_Click() {}
     void cmdCopy_Click() {}
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<WallpaperHandler> wallpaper_;
 };
 
 } // namespace designer

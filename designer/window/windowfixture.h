@@ -4,6 +4,7 @@
 
 #include "hosting/controlhost.h"
 #include "services/scripted.h"
+#include "wallpaper/scriptedwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QTemporaryDir>
@@ -46,6 +47,7 @@ public:
     platform::ScriptedMessageBoxes boxes;
     platform::ManualClock clock;
     platform::MemoryClipboard clipboard;
+    platform::RecordingWallpaper wallpaper;
     int exits = 0;
 
 private:
