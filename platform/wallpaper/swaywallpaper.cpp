@@ -9,11 +9,17 @@ namespace {
 
 // sway joins swaymsg's arguments into one command and splits it again at
 // blanks, commas and semicolons outside quotes: the path goes in quotes.
+// It then expands the path as a shell word would ($VAR, `...`, quotes): a
+// path with such characters cannot be passed safely and is refused.
 QString swayQuoted(const QString& text) {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\\\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+bool swayWouldExpand(const QString& path) {
+    for (const QChar c : path)
+        if (QStringLiteral("$`\\\"'\n").contains(c))
+            return true;
+    return false;
 }
 
 std::optional<qint64> readPid(const QString& stateFile) {
@@ -38,6 +44,8 @@ void writePid(const QString& stateFile, qint64 pid) {
 } // namespace
 
 QString setSwayWallpaper(CommandRunner& commands, const QString& path) {
+    if (swayWouldExpand(path))
+        return QStringLiteral("the path %1 holds characters that sway would expand").arg(path);
     return commands
         .run({QStringLiteral("swaymsg"), QStringLiteral("output"), QStringLiteral("*"),
               QStringLiteral("bg"), swayQuoted(path), QStringLiteral("fill")})

@@ -158,12 +158,20 @@ TEST(WallpaperStrategies, XfceSetsEveryListedBackdrop) {
 
 TEST(WallpaperStrategies, SwayQuotesThePathForItsCommandParser) {
     Session session(environment({{"XDG_CURRENT_DESKTOP", "sway"}}));
-    session.service.setWallpaper(QStringLiteral("/tmp/a \"b\";c.bmp"));
+    session.service.setWallpaper(QStringLiteral("/home/ana/a b,c;d.bmp"));
     EXPECT_EQ(session.commands.commands,
               (QList<QStringList>{{QStringLiteral("swaymsg"), QStringLiteral("output"),
                                    QStringLiteral("*"), QStringLiteral("bg"),
-                                   QStringLiteral("\"/tmp/a \\\"b\\\";c.bmp\""),
+                                   QStringLiteral("\"/home/ana/a b,c;d.bmp\""),
                                    QStringLiteral("fill")}}));
+    EXPECT_TRUE(session.reported.isEmpty());
+
+    // sway would expand $HOME or `...` in the path: such a path is refused.
+    session.commands.commands.clear();
+    session.service.setWallpaper(QStringLiteral("/home/$(touch x)/a.bmp"));
+    EXPECT_TRUE(session.commands.commands.isEmpty());
+    ASSERT_EQ(session.reported.size(), 1);
+    EXPECT_TRUE(session.reported.first().contains(QLatin1String("sway")));
 }
 
 TEST(WallpaperStrategies, SwaybgReplacesTheOneStartedBefore) {

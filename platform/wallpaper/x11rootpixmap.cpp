@@ -218,7 +218,8 @@ QString setX11RootWallpaper(const QString& display, const QString& path) {
     Connection connection(xcb_connect(name.isEmpty() ? nullptr : name.constData(), &screenNumber));
     xcb_connection_t* c = connection.get();
     if (xcb_connection_has_error(c))
-        return QStringLiteral("cannot open the X display %1").arg(display);
+        return QStringLiteral("cannot open the X display %1")
+            .arg(display.isEmpty() ? QStringLiteral("($DISPLAY unset)") : display);
     const xcb_setup_t* setup = xcb_get_setup(c);
     const xcb_screen_t* screen = screenNumbered(setup, screenNumber);
     if (!screen)
