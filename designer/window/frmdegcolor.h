@@ -20,6 +20,7 @@ namespace designer {
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
+class RandomStyleHandlers;
 class StyleListHandlers;
 class WallpaperHandler;
 struct FormContext;
@@ -44,8 +45,8 @@ public:
     void cmdFullScreen_Click() {}
     // "Set as WallPaper".
     void Velmira12_Click();
-    void Command3_Click() {}
-    void RndStyle_Click() {}
+    void Command3_Click();
+    void RndStyle_Click();
     void cmdCopy_Click() {}
     void Command4_Click() {}
 
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<WallpaperHandler> wallpaper_;
 };
 

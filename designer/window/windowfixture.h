@@ -7,6 +7,7 @@
 #include "wallpaper/scriptedwallpaper.h"
 #include "window/frmdegcolor.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -16,6 +17,10 @@ class QLineEdit;
 class QSlider;
 class QCheckBox;
 class QRadioButton;
+
+namespace platform {
+class PictureBox;
+}
 
 namespace designer::test {
 
@@ -47,6 +52,7 @@ public:
     platform::ScriptedMessageBoxes boxes;
     platform::ManualClock clock;
     platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
     platform::RecordingWallpaper wallpaper;
     int exits = 0;
 
@@ -61,5 +67,8 @@ private:
 QByteArray styleSection(const QString& name, int r, int g, int b, int n, int start, int stop,
                         int band, bool heightMethod, const QString& objName, int modLine,
                         int moreXR, int moreXG, int moreXB);
+
+// What the engine paints for style on a fresh box of shown's size.
+QImage engineRendering(platform::PictureBox& shown, module1::GradientStyle style);
 
 } // namespace designer::test
