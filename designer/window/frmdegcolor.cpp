@@ -9,6 +9,7 @@
 #include "window/preview.h"
 #include "window/randomstyle.h"
 #include "window/stylelist.h"
+#include "window/wallpaper.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -78,6 +79,9 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
                             {ui_->ChkModLine, ui_->SliderModLine},
                             ui_->lstStyle,
                             services_.random});
+    wallpaper_ = std::make_unique<WallpaperHandler>(
+        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+                       [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
 
     placeHostedControls();
     editor_->connectControls();
@@ -182,6 +186,10 @@ void FrmDegColor::Command3_Click() {
 
 void FrmDegColor::RndStyle_Click() {
     random_->RndStyle_Click();
+}
+
+void FrmDegColor::Velmira12_Click() {
+    wallpaper_->Velmira12_Click();
 }
 
 void FrmDegColor::centreOnScreen() {
