@@ -11,6 +11,7 @@
 #include "window/randomstyle.h"
 #include "window/stylelibrary.h"
 #include "window/stylelist.h"
+#include "window/wallpaper.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -80,6 +81,9 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
                             {ui_->ChkModLine, ui_->SliderModLine},
                             ui_->lstStyle,
                             services_.random});
+    wallpaper_ = std::make_unique<WallpaperHandler>(
+        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+                       [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
 
     placeHostedControls();
     editor_->connectControls();
@@ -202,6 +206,10 @@ void FrmDegColor::Command3_Click() {
 
 void FrmDegColor::RndStyle_Click() {
     random_->RndStyle_Click();
+}
+
+void FrmDegColor::Velmira12_Click() {
+    wallpaper_->Velmira12_Click();
 }
 
 void FrmDegColor::centreOnScreen() {

@@ -24,6 +24,7 @@ class PreviewHandlers;
 class StyleLibraryHandlers;
 class RandomStyleHandlers;
 class StyleListHandlers;
+class WallpaperHandler;
 struct FormContext;
 
 class FrmDegColor : public QWidget {
@@ -46,7 +47,8 @@ public:
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
     void cmdFullScreen_Click() {}
-    void Velmira12_Click() {}
+    // "Set as WallPaper".
+    void Velmira12_Click();
     void Command3_Click();
     void RndStyle_Click();
     void cmdCopy_Click() {}
@@ -75,6 +77,7 @@ private:
     std::unique_ptr<StyleLibraryHandlers> styleLibrary_;
     std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
     std::unique_ptr<RandomStyleHandlers> random_;
+    std::unique_ptr<WallpaperHandler> wallpaper_;
 };
 
 } // namespace designer

@@ -34,6 +34,7 @@ void WindowFixture::writeProcedureSource(const QByteArray& content) {
 FrmDegColor& WindowFixture::start() {
     WindowServices services{boxes,         clock,           clipboard,           *host_,
                             profilePath(), procedurePath(), [this] { ++exits; }, random};
+    services.wallpaper = &wallpaper;
     window_ = std::make_unique<FrmDegColor>(services);
     window_->Form_Load();
     window_->show();
