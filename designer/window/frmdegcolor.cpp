@@ -3,6 +3,7 @@
 #include "module1/ombrelo.h"
 #include "module1/versioncaption.h"
 #include "ui_frmdegcolor.h"
+#include "window/codeexport.h"
 #include "window/editor.h"
 #include "window/formcontext.h"
 #include "window/hostedcontrols.h"
@@ -64,10 +65,14 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
     styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
+        ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
+        services_.messageBoxes, services_.clipboard});
 
     placeHostedControls();
     editor_->connectControls();
     styleList_->connectControls();
+    codeExport_->connectControls();
     connect(ui_->txtObjName, &QLineEdit::textChanged, this,
             [this] { preview_->txtObjName_Change(); });
     connect(ui_->txtFunction, &QLineEdit::textChanged, this,
@@ -160,6 +165,14 @@ void FrmDegColor::showEvent(QShowEvent* event) {
 void FrmDegColor::Command1_Click() {
     if (services_.endProgram)
         services_.endProgram();
+}
+
+void FrmDegColor::cmdCopy_Click() {
+    codeExport_->cmdCopy_Click();
+}
+
+void FrmDegColor::Command4_Click() {
+    codeExport_->Command4_Click();
 }
 
 void FrmDegColor::centreOnScreen() {

@@ -17,6 +17,7 @@ class FrmDegColor;
 
 namespace designer {
 
+class CodeExportHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
@@ -37,6 +38,7 @@ public:
     PreviewHandlers& preview() { return *preview_; }
     StyleListHandlers& styleList() { return *styleList_; }
     HostedControls& hosted() { return *hosted_; }
+    CodeExportHandlers& codeExport() { return *codeExport_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
@@ -44,8 +46,8 @@ public:
     void Velmira12_Click() {}
     void Command3_Click() {}
     void RndStyle_Click() {}
-    void cmdCopy_Click() {}
-    void Command4_Click() {}
+    void cmdCopy_Click();
+    void Command4_Click();
 
 protected:
     // The first showing tells of controls that could not be created, once
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<CodeExportHandlers> codeExport_;
 };
 
 } // namespace designer
