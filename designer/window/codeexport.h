@@ -27,7 +27,8 @@ struct CodeExportControls {
     platform::Clipboard& clipboard;
 };
 
-// The message of an empty object name, with its title and box style.
+// The prompt and title of the box about an empty object name (OK with the
+// stop icon).
 QString syntaxErrorPrompt();
 inline const QString kSyntaxErrorTitle = QStringLiteral("Syntax Error");
 
