@@ -4,6 +4,7 @@
 #include "services/clipboard.h"
 #include "services/clock.h"
 #include "services/messagebox.h"
+#include "services/randomsource.h"
 #include "window/frmdegcolor.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBoxService messageBoxes;
     platform::SteadyClock clock;
     platform::SystemClipboard clipboard;
+    platform::TimeOfDayClock timeOfDay;
+    platform::ClockSeededRandom random(timeOfDay);
     const platform::ControlHost controlHost;
     // "Exit" leaves the event loop: main returns and the application object
     // goes down normally, which hands copied text to the desktop's clipboard
@@ -26,7 +29,8 @@ int main(int argc, char* argv[]) {
                                       controlHost,
                                       designer::defaultProfilePath(),
                                       designer::defaultProcedureSourcePath(),
-                                      [] { QApplication::exit(0); }};
+                                      [] { QApplication::exit(0); },
+                                      random};
 
     designer::FrmDegColor window(services);
     window.Form_Load();

@@ -8,6 +8,7 @@
 #include "window/formcontext.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
+#include "window/randomstyle.h"
 #include "window/stylelist.h"
 
 #include <QGuiApplication>
@@ -65,6 +66,19 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
     styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    random_ = std::make_unique<RandomStyleHandlers>(
+        RandomStyleControls{*hosted_,
+                            {{{ui_->CheckR, ui_->CheckRXT, ui_->SliderR},
+                              {ui_->CheckG, ui_->CheckGXT, ui_->SliderG},
+                              {ui_->CheckB, ui_->CheckBXT, ui_->SliderB},
+                              {ui_->CheckN, ui_->CheckWXT, ui_->SliderN}}},
+                            {{{ui_->CheckMR, ui_->SliderMR},
+                              {ui_->CheckMG, ui_->SliderMG},
+                              {ui_->CheckMB, ui_->SliderMB}}},
+                            {ui_->Check1, ui_->SliderBand},
+                            {ui_->ChkModLine, ui_->SliderModLine},
+                            ui_->lstStyle,
+                            services_.random});
     codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
         ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
         services_.messageBoxes, services_.clipboard});
@@ -165,6 +179,14 @@ void FrmDegColor::showEvent(QShowEvent* event) {
 void FrmDegColor::Command1_Click() {
     if (services_.endProgram)
         services_.endProgram();
+}
+
+void FrmDegColor::Command3_Click() {
+    random_->Command3_Click();
+}
+
+void FrmDegColor::RndStyle_Click() {
+    random_->RndStyle_Click();
 }
 
 void FrmDegColor::cmdCopy_Click() {

@@ -21,6 +21,7 @@ class CodeExportHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
+class RandomStyleHandlers;
 class StyleListHandlers;
 struct FormContext;
 
@@ -44,8 +45,8 @@ public:
     void Command1_Click();
     void cmdFullScreen_Click() {}
     void Velmira12_Click() {}
-    void Command3_Click() {}
-    void RndStyle_Click() {}
+    void Command3_Click();
+    void RndStyle_Click();
     void cmdCopy_Click();
     void Command4_Click();
 
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<CodeExportHandlers> codeExport_;
 };
 

@@ -6,6 +6,7 @@
 #include "services/scripted.h"
 #include "window/frmdegcolor.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -15,6 +16,10 @@ class QLineEdit;
 class QSlider;
 class QCheckBox;
 class QRadioButton;
+
+namespace platform {
+class PictureBox;
+}
 
 namespace designer::test {
 
@@ -48,6 +53,7 @@ public:
     platform::ScriptedMessageBoxes boxes;
     platform::ManualClock clock;
     platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
     int exits = 0;
 
 private:
@@ -62,5 +68,8 @@ private:
 QByteArray styleSection(const QString& name, int r, int g, int b, int n, int start, int stop,
                         int band, bool heightMethod, const QString& objName, int modLine,
                         int moreXR, int moreXG, int moreXB);
+
+// What the engine paints for style on a fresh box of shown's size.
+QImage engineRendering(platform::PictureBox& shown, module1::GradientStyle style);
 
 } // namespace designer::test

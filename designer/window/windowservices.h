@@ -12,6 +12,7 @@ class Clipboard;
 class Clock;
 class ControlHost;
 class MessageBoxService;
+class RandomSource;
 } // namespace platform
 
 namespace designer {
@@ -24,6 +25,7 @@ struct WindowServices {
     QString profilePath;         // the style library, Draw.ini
     QString procedureSourcePath; // "Function Ombrelo.fnc"; may be missing
     std::function<void()> endProgram;
+    platform::RandomSource& random; // reseeded from the time of day
 };
 
 // Draw.ini beside the program when its folder is writable (a build tree, a
