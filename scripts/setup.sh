@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xclip xdotool
+  libxcb1-dev x11-utils
   fonts-liberation2 fontconfig
   clang-format
 )

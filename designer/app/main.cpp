@@ -5,6 +5,7 @@
 #include "services/clock.h"
 #include "services/messagebox.h"
 #include "services/randomsource.h"
+#include "wallpaper/desktopwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QApplication>
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
                                       designer::defaultProcedureSourcePath(),
                                       [] { QApplication::exit(0); },
                                       random};
+    platform::SystemWallpaper wallpaper;
+    services.wallpaper = &wallpaper;
 
     designer::FrmDegColor window(services);
     window.Form_Load();

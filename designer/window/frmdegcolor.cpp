@@ -10,6 +10,7 @@
 #include "window/preview.h"
 #include "window/randomstyle.h"
 #include "window/stylelist.h"
+#include "window/wallpaper.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -79,6 +80,9 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
                             {ui_->ChkModLine, ui_->SliderModLine},
                             ui_->lstStyle,
                             services_.random});
+    wallpaper_ = std::make_unique<WallpaperHandler>(
+        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+                       [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
     codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
         ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
         services_.messageBoxes, services_.clipboard});
@@ -187,6 +191,10 @@ void FrmDegColor::Command3_Click() {
 
 void FrmDegColor::RndStyle_Click() {
     random_->RndStyle_Click();
+}
+
+void FrmDegColor::Velmira12_Click() {
+    wallpaper_->Velmira12_Click();
 }
 
 void FrmDegColor::cmdCopy_Click() {

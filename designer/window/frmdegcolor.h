@@ -23,6 +23,7 @@ class HostedControls;
 class PreviewHandlers;
 class RandomStyleHandlers;
 class StyleListHandlers;
+class WallpaperHandler;
 struct FormContext;
 
 class FrmDegColor : public QWidget {
@@ -44,7 +45,8 @@ public:
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
     void cmdFullScreen_Click() {}
-    void Velmira12_Click() {}
+    // "Set as WallPaper".
+    void Velmira12_Click();
     void Command3_Click();
     void RndStyle_Click();
     void cmdCopy_Click();
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
     std::unique_ptr<RandomStyleHandlers> random_;
+    std::unique_ptr<WallpaperHandler> wallpaper_;
     std::unique_ptr<CodeExportHandlers> codeExport_;
 };
 

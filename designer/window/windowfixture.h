@@ -4,6 +4,7 @@
 
 #include "hosting/controlhost.h"
 #include "services/scripted.h"
+#include "wallpaper/scriptedwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QImage>
@@ -54,6 +55,7 @@ public:
     platform::ManualClock clock;
     platform::MemoryClipboard clipboard;
     platform::ScriptedRandom random;
+    platform::RecordingWallpaper wallpaper;
     int exits = 0;
 
 private:

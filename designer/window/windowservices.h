@@ -13,6 +13,7 @@ class Clock;
 class ControlHost;
 class MessageBoxService;
 class RandomSource;
+class WallpaperService;
 } // namespace platform
 
 namespace designer {
@@ -26,6 +27,8 @@ struct WindowServices {
     QString procedureSourcePath; // "Function Ombrelo.fnc"; may be missing
     std::function<void()> endProgram;
     platform::RandomSource& random; // reseeded from the time of day
+    // Makes the saved bitmap the desktop wallpaper; none: not done.
+    platform::WallpaperService* wallpaper = nullptr;
 };
 
 // Draw.ini beside the program when its folder is writable (a build tree, a
