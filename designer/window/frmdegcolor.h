@@ -17,6 +17,7 @@ class FrmDegColor;
 
 namespace designer {
 
+class CodeExportHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
@@ -39,6 +40,7 @@ public:
     PreviewHandlers& preview() { return *preview_; }
     StyleListHandlers& styleList() { return *styleList_; }
     HostedControls& hosted() { return *hosted_; }
+    CodeExportHandlers& codeExport() { return *codeExport_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
@@ -47,8 +49,8 @@ public:
     void Velmira12_Click();
     void Command3_Click();
     void RndStyle_Click();
-    void cmdCopy_Click() {}
-    void Command4_Click() {}
+    void cmdCopy_Click();
+    void Command4_Click();
 
 protected:
     // The first showing tells of controls that could not be created, once
@@ -71,6 +73,7 @@ private:
     std::unique_ptr<StyleListHandlers> styleList_;
     std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<WallpaperHandler> wallpaper_;
+    std::unique_ptr<CodeExportHandlers> codeExport_;
 };
 
 } // namespace designer
