@@ -3,6 +3,7 @@
 #include "module1/ombrelo.h"
 #include "module1/versioncaption.h"
 #include "ui_frmdegcolor.h"
+#include "window/codeexport.h"
 #include "window/defaultsetting.h"
 #include "window/editor.h"
 #include "window/formcontext.h"
@@ -84,10 +85,14 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     wallpaper_ = std::make_unique<WallpaperHandler>(
         WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
                        [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
+    codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
+        ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
+        services_.messageBoxes, services_.clipboard});
 
     placeHostedControls();
     editor_->connectControls();
     styleList_->connectControls();
+    codeExport_->connectControls();
     connect(ui_->txtObjName, &QLineEdit::textChanged, this,
             [this] { preview_->txtObjName_Change(); });
     connect(ui_->txtFunction, &QLineEdit::textChanged, this,
@@ -210,6 +215,14 @@ void FrmDegColor::RndStyle_Click() {
 
 void FrmDegColor::Velmira12_Click() {
     wallpaper_->Velmira12_Click();
+}
+
+void FrmDegColor::cmdCopy_Click() {
+    codeExport_->cmdCopy_Click();
+}
+
+void FrmDegColor::Command4_Click() {
+    codeExport_->Command4_Click();
 }
 
 void FrmDegColor::centreOnScreen() {

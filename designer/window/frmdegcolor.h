@@ -17,12 +17,13 @@ class FrmDegColor;
 
 namespace designer {
 
+class CodeExportHandlers;
 class DefaultSettingHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
-class StyleLibraryHandlers;
 class RandomStyleHandlers;
+class StyleLibraryHandlers;
 class StyleListHandlers;
 class WallpaperHandler;
 struct FormContext;
@@ -43,6 +44,7 @@ public:
     StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
     DefaultSettingHandlers& defaultSetting() { return *defaultSetting_; }
     HostedControls& hosted() { return *hosted_; }
+    CodeExportHandlers& codeExport() { return *codeExport_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
@@ -51,8 +53,8 @@ public:
     void Velmira12_Click();
     void Command3_Click();
     void RndStyle_Click();
-    void cmdCopy_Click() {}
-    void Command4_Click() {}
+    void cmdCopy_Click();
+    void Command4_Click();
 
 protected:
     // The first showing tells of controls that could not be created, once
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
     std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<WallpaperHandler> wallpaper_;
+    std::unique_ptr<CodeExportHandlers> codeExport_;
 };
 
 } // namespace designer

@@ -32,7 +32,7 @@ void WindowFixture::writeProcedureSource(const QByteArray& content) {
 }
 
 FrmDegColor& WindowFixture::start() {
-    WindowServices services{boxes,         clock,           clipboard,           *host_,
+    WindowServices services{boxes,         clock,           *clipboardInUse_,    *host_,
                             profilePath(), procedurePath(), [this] { ++exits; }, random};
     services.wallpaper = &wallpaper;
     window_ = std::make_unique<FrmDegColor>(services);
