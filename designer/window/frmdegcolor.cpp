@@ -4,11 +4,13 @@
 #include "module1/versioncaption.h"
 #include "ui_frmdegcolor.h"
 #include "window/codeexport.h"
+#include "window/defaultsetting.h"
 #include "window/editor.h"
 #include "window/formcontext.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
 #include "window/randomstyle.h"
+#include "window/stylelibrary.h"
 #include "window/stylelist.h"
 #include "window/wallpaper.h"
 
@@ -66,7 +68,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
         FormContext{*ui_, style_, services_, *hosted_, {ui_->OptStop_0, ui_->OptStop_1}});
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
-    styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    createStyleHandlers();
     random_ = std::make_unique<RandomStyleHandlers>(
         RandomStyleControls{*hosted_,
                             {{{ui_->CheckR, ui_->CheckRXT, ui_->SliderR},
@@ -106,6 +108,23 @@ FrmDegColor::~FrmDegColor() {
         child->blockSignals(true);
 }
 
+void FrmDegColor::createStyleHandlers() {
+    Ui::FrmDegColor& ui = *ui_;
+    const StyleEditorControls editor{ui.SliderR,    ui.SliderG,       ui.SliderB,
+                                     ui.SliderN,    ui.SliderStart,   ui.SliderStop,
+                                     ui.SliderBand, ui.SliderModLine, ui.SliderMR,
+                                     ui.SliderMG,   ui.SliderMB,      {ui.OptStop_0, ui.OptStop_1},
+                                     ui.txtObjName};
+    styleList_ = std::make_unique<StyleListHandlers>(
+        StyleListControls{ui.Filename, ui.lstStyle, ui.lblNbStyle, ui.Check2, editor});
+    styleLibrary_ = std::make_unique<StyleLibraryHandlers>(StyleLibraryControls{
+        ui.Filename, ui.lstStyle, editor, services_.messageBoxes, *styleList_});
+    defaultSetting_ = std::make_unique<DefaultSettingHandlers>(
+        DefaultSettingControls{services_.messageBoxes, *editor_, ui.OptStop_0, ui.SliderStart,
+                               ui.SliderStop, ui.SliderBand, ui.SliderModLine, ui.Check1, ui.CheckN,
+                               ui.CheckWXT, ui.CheckRXT, ui.CheckGXT, ui.CheckBXT, ui.Check3});
+}
+
 void FrmDegColor::placeHostedControls() {
     for (auto* frame : findChildren<platform::ClickFrame*>()) {
         const auto children = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -132,16 +151,17 @@ void FrmDegColor::wireButtons() {
     frame(ui_->asxToolbar15, [this] { Velmira12_Click(); });
     caption("Velmira12", [this] { Velmira12_Click(); });
     caption("Command5", [this] { preview_->Command5_Click(); });
-    frame(ui_->asxToolbar2, [this] { styleList_->Command2_Click(); });
-    caption("Command2", [this] { styleList_->Command2_Click(); });
+    frame(ui_->asxToolbar2, [this] { defaultSetting_->Command2_Click(); });
+    caption("Command2", [this] { defaultSetting_->Command2_Click(); });
     frame(ui_->asxToolbar4, [this] { Command3_Click(); });
     caption("Command3", [this] { Command3_Click(); });
     caption("RndStyle", [this] { RndStyle_Click(); });
     frame(ui_->button, [this] { cmdCopy_Click(); });
     caption("cmdCopy", [this] { cmdCopy_Click(); });
     caption("Command4", [this] { Command4_Click(); });
-    connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleList_->cmdPlus_Click(); });
-    connect(ui_->cmdmoins, &QToolButton::clicked, this, [this] { styleList_->cmdmoins_Click(); });
+    connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleLibrary_->cmdPlus_Click(); });
+    connect(ui_->cmdmoins, &QToolButton::clicked, this,
+            [this] { styleLibrary_->cmdmoins_Click(); });
 }
 
 void FrmDegColor::Form_Load() {

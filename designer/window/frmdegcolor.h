@@ -18,10 +18,12 @@ class FrmDegColor;
 namespace designer {
 
 class CodeExportHandlers;
+class DefaultSettingHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
 class RandomStyleHandlers;
+class StyleLibraryHandlers;
 class StyleListHandlers;
 class WallpaperHandler;
 struct FormContext;
@@ -39,6 +41,8 @@ public:
     EditorHandlers& editor() { return *editor_; }
     PreviewHandlers& preview() { return *preview_; }
     StyleListHandlers& styleList() { return *styleList_; }
+    StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
+    DefaultSettingHandlers& defaultSetting() { return *defaultSetting_; }
     HostedControls& hosted() { return *hosted_; }
     CodeExportHandlers& codeExport() { return *codeExport_; }
 
@@ -58,6 +62,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createStyleHandlers();
     void placeHostedControls();
     void wireButtons();
     void paintBackground();
@@ -71,6 +76,8 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<StyleLibraryHandlers> styleLibrary_;
+    std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
     std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<WallpaperHandler> wallpaper_;
     std::unique_ptr<CodeExportHandlers> codeExport_;
