@@ -22,6 +22,7 @@ StyleCombo::StyleCombo(QWidget* parent)
     // each of a large library's names to know their heights.
     list_->setUniformItemSizes(true);
     connect(list_, &QListWidget::currentRowChanged, this, &StyleCombo::currentRowChanged);
+    connect(edit_, &QLineEdit::textChanged, this, &StyleCombo::textChanged);
 }
 
 QString StyleCombo::text() const {
@@ -60,6 +61,16 @@ void StyleCombo::setCurrentIndex(int index) {
     if (index < -1 || index >= list_->count())
         return;
     list_->setCurrentRow(index);
+}
+
+void StyleCombo::textChanged(const QString& text) {
+    const QListWidgetItem* current = list_->currentItem();
+    if (!current || current->text() == text)
+        return;
+    // The name no longer names the current item: no item is current, so
+    // that choosing that item again loads it.
+    list_->setCurrentRow(-1);
+    list_->clearSelection();
 }
 
 void StyleCombo::currentRowChanged(int row) {

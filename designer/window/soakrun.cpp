@@ -1,0 +1,593 @@
+#include "window/soakrun.h"
+
+#include "logic/stopheight.h"
+#include "picturebox/picturebox.h"
+#include "profile/profilesyntax.h"
+#include "window/codeexport.h"
+#include "window/hostedcontrols.h"
+#include "window/stylecombo.h"
+#include "window/useractions.h"
+#include "window/wallpaper.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTextEdit>
+
+#include <array>
+#include <cstdio>
+#include <span>
+
+namespace designer::test {
+
+namespace {
+
+namespace msgbox = platform::msgbox;
+
+constexpr double kClockStep = 0.25;
+constexpr qsizetype kLogLength = 40;
+
+const QString kDeleteTitle = QStringLiteral("Info : Delete a Style");
+const QString kDefaultTitle = QStringLiteral("Info : Default Cfg");
+
+constexpr std::array kSliders = {"SliderR",     "SliderG",    "SliderB",    "SliderN",
+                                 "SliderStart", "SliderStop", "SliderBand", "SliderModLine",
+                                 "SliderMR",    "SliderMG",   "SliderMB"};
+constexpr std::array kCheckBoxes = {"CheckR",   "CheckG",   "CheckB",     "CheckN",  "CheckRXT",
+                                    "CheckGXT", "CheckBXT", "CheckWXT",   "CheckMR", "CheckMG",
+                                    "CheckMB",  "Check1",   "ChkModLine", "Check2",  "Check3"};
+
+// Names a user may give a style: plain ones, ones that differ only in case
+// or blanks, and ones with the characters the file's syntax uses.
+const QStringList kStyleNames = {
+    QStringLiteral("Sunrise"),      QStringLiteral("Deep Sea"),  QStringLiteral("steel"),
+    QStringLiteral("STEEL"),        QStringLiteral(" Padded "),  QStringLiteral("a]b"),
+    QStringLiteral("[x"),           QStringLiteral("k=v"),       QStringLiteral(";note"),
+    QStringLiteral("\"Quoted\""),   QStringLiteral("Caf\u00e9"), QStringLiteral("\u03a9mega"),
+    QStringLiteral("\u6f22\u5b57"), QStringLiteral("x"),         QStringLiteral("Dawn \U0001F305"),
+    QStringLiteral("   "),          QStringLiteral(""),          QStringLiteral("Mix-"),
+    QStringLiteral("tab\there"),    QStringLiteral("'single'")};
+
+const QStringList kObjectNames = {QStringLiteral(""),         QStringLiteral("[OBJECT]"),
+                                  QStringLiteral("Picture1"), QStringLiteral("Me.Picture1"),
+                                  QStringLiteral("Form1"),    QStringLiteral(" spaced "),
+                                  QStringLiteral("\"q\""),    QStringLiteral("a=b"),
+                                  QStringLiteral(";c"),       QStringLiteral("\u00dcn\u00efcode"),
+                                  QStringLiteral("[x]"),      QStringLiteral("'")};
+
+// The library the window starts on.
+QByteArray startingLibrary() {
+    return styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50, false,
+                        QStringLiteral("Picture1"), 2, 1, 2, 3) +
+           styleSection(QStringLiteral("Marine"), 0, 64, 300, 100, 150, 1200, 20, true,
+                        QStringLiteral("Me.Picture1"), 1, 4, 4, 4) +
+           styleSection(QStringLiteral("Steel"), 138, 138, 138, 236, 0, 3000, 50, true,
+                        QStringLiteral("[OBJECT]"), 1, 1, 1, 1) +
+           styleSection(QStringLiteral("Lines"), 400, 0, 255, 60, 0, 1500, 30, true,
+                        QStringLiteral("Form1"), 3, 2, 1, 5);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The name as the file can hold it: not empty once its blanks are gone, on
+// one line.
+bool isStorableName(const QString& name) {
+    return !platform::profile::trimBlanks(QStringView(name)).isEmpty() &&
+           platform::profile::fitsOnOneLine(name);
+}
+
+bool isOneCharacter(const QString& text) {
+    return text.size() == 1 || (text.size() == 2 && text[0].isHighSurrogate());
+}
+
+QString editorState(const WindowFixture& f) {
+    QStringList parts;
+    for (const char* name : kSliders)
+        parts << QString::number(f.slider(name)->value());
+    for (const char* name : kCheckBoxes)
+        parts << QString::number(f.check(name)->isChecked());
+    parts << QString::number(f.child<QRadioButton>("OptStop_0")->isChecked());
+    parts << QString::number(f.child<QRadioButton>("OptStop_1")->isChecked());
+    parts << f.edit("txtObjName")->text();
+    return parts.join(u',');
+}
+
+} // namespace
+
+std::span<const SoakRun::Action> SoakRun::actions() {
+    static const Action list[] = {
+        {"slider", 25, &SoakRun::moveSlider},
+        {"check box", 12, &SoakRun::clickCheckBox},
+        {"option", 4, &SoakRun::clickOption},
+        {"object name", 5, &SoakRun::typeObjectName},
+        {"style name", 8, &SoakRun::typeStyleName},
+        {"save", 6, &SoakRun::save},
+        {"delete", 5, &SoakRun::remove},
+        {"choose", 6, &SoakRun::chooseStyle},
+        {"default", 3, &SoakRun::defaultSetting},
+        {"random", 5, &SoakRun::randomGradient},
+        {"random style", 4, &SoakRun::randomStyle},
+        {"copy", 4, &SoakRun::copyStatement},
+        {"copy function", 2, &SoakRun::copyFunction},
+        {"wallpaper", 1, &SoakRun::wallpaper},
+        {"preview", 4, &SoakRun::previewByHand},
+        {"read-only box", 2, &SoakRun::touchReadOnlyBox},
+        {"exit", 1, &SoakRun::exitProgram},
+    };
+    return list;
+}
+
+SoakRun::SoakRun(quint32 seed, bool trace)
+    : rng_(seed)
+    , trace_(trace)
+    , f_(true)
+    , counts_(actions().size(), 0) {
+    f_.clock.setStepPerRead(kClockStep);
+    QList<double> numbers;
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int i = 0; i < 1009; ++i)
+        numbers << (i % 97 == 0 ? 0.0 : i % 89 == 0 ? 0.9999999 : unit(rng_));
+    f_.random.script(numbers);
+}
+
+SoakRun::~SoakRun() = default;
+
+bool SoakRun::start() {
+    f_.writeProfile(startingLibrary());
+    QFile source(QApplication::applicationDirPath() + QStringLiteral("/Function Ombrelo.fnc"));
+    if (source.open(QIODevice::ReadOnly))
+        f_.writeProcedureSource(source.readAll());
+    FrmDegColor& window = f_.start();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    settle();
+    // The message about controls that could not be created, if any, is no
+    // action's doing.
+    f_.boxes.clearShown();
+    checks_ = std::make_unique<WindowChecks>(f_, kClockStep);
+    return checks_->afterEveryAction().isEmpty();
+}
+
+int SoakRun::pick(int count) {
+    return std::uniform_int_distribution<int>(0, count - 1)(rng_);
+}
+
+bool SoakRun::chance(double probability) {
+    return std::bernoulli_distribution(probability)(rng_);
+}
+
+QString SoakRun::anyStyleName() {
+    auto* list = f_.child<StyleCombo>("lstStyle");
+    if (list->count() > 0 && chance(0.4))
+        return list->item(pick(list->count()));
+    return kStyleNames.at(pick(kStyleNames.size()));
+}
+
+// Lets what the action left waiting run: focus changes and the checks that
+// wait for them, timers of no delay.
+void SoakRun::settle() {
+    for (int i = 0; i < 4; ++i)
+        QCoreApplication::processEvents();
+}
+
+QString SoakRun::summary() const {
+    QStringList parts;
+    for (std::size_t i = 0; i < actions().size(); ++i)
+        parts << QStringLiteral("%1 %2").arg(QLatin1String(actions()[i].name)).arg(counts_[i]);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString SoakRun::step(int index) {
+    const std::span<const Action> kActions = actions();
+    int total = 0;
+    for (const Action& a : kActions)
+        total += a.weight;
+    int roll = pick(total);
+    std::size_t chosen = 0;
+    while (roll >= kActions[chosen].weight)
+        roll -= kActions[chosen++].weight;
+    ++counts_[chosen];
+
+    const QByteArray fileBefore = fileBytes(f_.profilePath());
+    const QString clipboardBefore = f_.clipboard.text();
+    const qsizetype boxesBefore = f_.boxes.shown().size();
+    const bool nameWasEmpty = f_.edit("txtObjName")->text().isEmpty();
+    const QString editorBefore = editorState(f_);
+    const bool automaticBefore = f_.check("Check2")->isChecked();
+    const QString statementBefore = f_.edit("txtFunction")->text();
+    Outcome o;
+    o.description = QLatin1String(kActions[chosen].name);
+    if (trace_)
+        std::fprintf(stderr, "soak #%d: %s\n", index, kActions[chosen].name);
+    (this->*kActions[chosen].run)(o);
+    settle();
+    log_.append(QStringLiteral("#%1 %2").arg(index).arg(o.description));
+    if (log_.size() > kLogLength)
+        log_.removeFirst();
+
+    QStringList problems = checks_->afterEveryAction();
+    problems += boxProblems(o, boxesBefore, nameWasEmpty);
+    if (!o.fileMayChange && fileBytes(f_.profilePath()) != fileBefore)
+        problems << QStringLiteral("Draw.ini changed");
+    if (o.keepsEditor && editorState(f_) != editorBefore)
+        problems
+            << QStringLiteral("the editor changed: %1 -> %2").arg(editorBefore, editorState(f_));
+    if (!automaticBefore && !f_.check("Check2")->isChecked() && !o.writesStatement &&
+        f_.edit("txtFunction")->text() != statementBefore)
+        problems << QStringLiteral("the statement changed with automatic preview off");
+    if (o.savedAs)
+        problems += checks_->storedStyleIsEditor(*o.savedAs);
+    if (o.removed && storedSection(f_.profilePath(), *o.removed))
+        problems << QStringLiteral("style '%1' is still in the file").arg(*o.removed);
+    if (o.loads && f_.child<StyleCombo>("lstStyle")->count() > 0)
+        problems += checks_->editorShowsStoredStyle();
+    const QString clipboard = o.clipboard.value_or(clipboardBefore);
+    if (f_.clipboard.text() != clipboard)
+        problems << QStringLiteral("clipboard '%1', expected '%2'")
+                        .arg(f_.clipboard.text().left(200), clipboard.left(200));
+    if (o.extra)
+        problems += o.extra();
+    return problems.join(QLatin1Char('\n'));
+}
+
+QStringList SoakRun::boxProblems(const Outcome& o, qsizetype boxesBefore, bool nameWasEmpty) {
+    QStringList problems;
+    int questions = 0;
+    const bool nameEmpty = nameWasEmpty || f_.edit("txtObjName")->text().isEmpty();
+    const auto& shown = f_.boxes.shown();
+    for (qsizetype i = boxesBefore; i < shown.size(); ++i) {
+        if (!o.question.isEmpty() && shown[i].title == o.question)
+            ++questions;
+        else if (shown[i].title != kSyntaxErrorTitle || !nameEmpty)
+            problems << QStringLiteral("unexpected box '%1': %2")
+                            .arg(shown[i].title, shown[i].prompt.left(120));
+    }
+    if (!o.question.isEmpty() && questions != 1)
+        problems << QStringLiteral("'%1' asked %2 times").arg(o.question).arg(questions);
+    if (f_.boxes.pendingAnswers() > 0) {
+        problems << QStringLiteral("an answer was never asked for");
+        f_.boxes.dropPendingAnswers();
+    }
+    if (shown.size() > 1000)
+        f_.boxes.clearShown();
+    return problems;
+}
+
+void SoakRun::moveSlider(Outcome& o) {
+    QSlider* slider = f_.slider(kSliders[pick(kSliders.size())]);
+    const int before = slider->value();
+    switch (pick(3)) {
+    case 0: {
+        const int target =
+            std::uniform_int_distribution<int>(slider->minimum(), slider->maximum())(rng_);
+        dragSlider(slider, target);
+        o.description = QStringLiteral("drag %1 toward %2").arg(slider->objectName()).arg(target);
+        break;
+    }
+    case 1: {
+        const bool up = chance(0.5);
+        clickGroove(slider, up);
+        o.description =
+            QStringLiteral("click %1's groove %2")
+                .arg(slider->objectName(), up ? QStringLiteral("up") : QStringLiteral("down"));
+        break;
+    }
+    default: {
+        static constexpr std::array keys = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                                            Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        const Qt::Key key = keys[pick(keys.size())];
+        clickHandle(slider);
+        QTest::keyClick(slider, key);
+        o.description =
+            QStringLiteral("key %1 on %2").arg(QKeySequence(key).toString(), slider->objectName());
+    }
+    }
+    o.description += QStringLiteral(": %1 -> %2").arg(before).arg(slider->value());
+}
+
+void SoakRun::clickCheckBox(Outcome& o) {
+    QCheckBox* box = f_.check(kCheckBoxes[pick(kCheckBoxes.size())]);
+    clickCentre(box);
+    o.description = QStringLiteral("click %1 (now %2)")
+                        .arg(box->objectName())
+                        .arg(box->isChecked() ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
+void SoakRun::clickOption(Outcome& o) {
+    const int index = pick(2);
+    clickLeftEdge(f_.child<QRadioButton>(index == 0 ? "OptStop_0" : "OptStop_1"));
+    o.description = QStringLiteral("click OptStop(%1)").arg(index);
+}
+
+void SoakRun::typeObjectName(Outcome& o) {
+    QLineEdit* name = f_.edit("txtObjName");
+    const QString text = kObjectNames.at(pick(kObjectNames.size()));
+    typeInto(name, text);
+    const bool byTab = chance(0.5);
+    if (byTab)
+        QTest::keyClick(name, Qt::Key_Tab);
+    else
+        clickCentre(f_.child<StyleCombo>("lstStyle")->editField());
+    o.description = QStringLiteral("object name '%1', left by %2")
+                        .arg(text, byTab ? QStringLiteral("Tab") : QStringLiteral("a click"));
+    if (!text.isEmpty())
+        return;
+    const qsizetype before = f_.boxes.shown().size();
+    o.extra = [this, before] {
+        QStringList problems;
+        if (f_.boxes.shown().size() <= before)
+            problems << QStringLiteral("leaving the empty name asked nothing");
+        if (f_.window().focusWidget() != f_.edit("txtObjName"))
+            problems << QStringLiteral("the focus is not back in the object name");
+        return problems;
+    };
+}
+
+void SoakRun::typeStyleName(Outcome& o) {
+    QLineEdit* field = f_.child<StyleCombo>("lstStyle")->editField();
+    const QString name = anyStyleName();
+    typeInto(field, name);
+    o.description = QStringLiteral("style name '%1'").arg(name);
+    o.keepsEditor = true;
+    if (!name.isEmpty() && chance(0.3)) {
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_Left, Qt::ShiftModifier);
+        o.description += QStringLiteral(", last character selected");
+    }
+}
+
+void SoakRun::save(Outcome& o) {
+    QLineEdit* field = f_.child<StyleCombo>("lstStyle")->editField();
+    QString name = field->text();
+    if (isOneCharacter(field->selectedText()))
+        name += QLatin1Char('-');
+    clickCentre(f_.child<QWidget>("cmdPlus"));
+    o.description = QStringLiteral("save as '%1'").arg(name);
+    o.keepsEditor = true;
+    if (name.isEmpty())
+        return;
+    o.fileMayChange = true;
+    if (isStorableName(name))
+        o.savedAs = name;
+    o.extra = [this, name] {
+        const QString shown = f_.child<StyleCombo>("lstStyle")->text();
+        if (shown != name)
+            return QStringList{QStringLiteral("the name field shows '%1' after saving").arg(shown)};
+        return QStringList{};
+    };
+}
+
+void SoakRun::remove(Outcome& o) {
+    const QString name = f_.child<StyleCombo>("lstStyle")->text();
+    const bool yes = chance(0.5);
+    f_.boxes.queueAnswer(yes ? msgbox::Yes : msgbox::No);
+    clickCentre(f_.child<QWidget>("cmdmoins"));
+    o.description = QStringLiteral("delete '%1', answered %2")
+                        .arg(name, yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    o.question = kDeleteTitle;
+    o.keepsEditor = !yes;
+    const qsizetype asked = f_.boxes.shown().size();
+    if (yes) {
+        o.fileMayChange = true;
+        o.loads = true;
+        if (isStorableName(name))
+            o.removed = name;
+    }
+    o.extra = [this, name, asked] {
+        const QString prompt =
+            QStringLiteral("Do you like really delete this Style:  '") + name + QLatin1Char('\'');
+        const auto& shown = f_.boxes.shown();
+        for (qsizetype i = asked - 1; i < shown.size(); ++i)
+            if (i >= 0 && shown[i].title == kDeleteTitle &&
+                (shown[i].prompt != prompt || shown[i].style != 36))
+                return QStringList{QStringLiteral("delete asked '%1'").arg(shown[i].prompt)};
+        return QStringList{};
+    };
+}
+
+void SoakRun::chooseStyle(Outcome& o) {
+    auto* list = f_.child<StyleCombo>("lstStyle");
+    if (list->count() == 0) {
+        o.description = QStringLiteral("choose from an empty list");
+        return;
+    }
+    int row = pick(list->count());
+    const int current = list->currentIndex();
+    const bool byKey = current >= 0 && chance(0.3);
+    if (byKey) {
+        // Up or Down from the current item, within the list.
+        const bool down = chance(0.5);
+        row = std::clamp(current + (down ? 1 : -1), 0, list->count() - 1);
+        QTest::keyClick(list->list(), down ? Qt::Key_Down : Qt::Key_Up);
+    }
+    const QString item = list->item(row);
+    const bool again = row == current && list->text() == item;
+    if (!byKey)
+        chooseListRow(list, row);
+    o.description = QStringLiteral("choose row %1 '%2'%3")
+                        .arg(row)
+                        .arg(item, byKey ? QStringLiteral(" by key") : QString());
+    // Choosing the style that is already chosen and shown changes nothing.
+    o.loads = !again;
+    o.keepsEditor = again;
+    o.extra = [list, item] {
+        if (list->text() != item)
+            return QStringList{QStringLiteral("the name field shows '%1'").arg(list->text())};
+        return QStringList{};
+    };
+}
+
+void SoakRun::defaultSetting(Outcome& o) {
+    const bool yes = chance(0.5);
+    const QString before = editorState(f_);
+    f_.boxes.queueAnswer(yes ? msgbox::Yes : msgbox::No);
+    if (chance(0.5))
+        clickCaption(f_.window(), QStringLiteral("Command2"));
+    else
+        clickLeftEdge(f_.child<QWidget>("asxToolbar2"));
+    o.description = QStringLiteral("default setting, answered %1")
+                        .arg(yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    o.question = kDefaultTitle;
+    o.extra = [this, yes, before] {
+        QStringList problems;
+        if (!yes) {
+            if (editorState(f_) != before)
+                problems << QStringLiteral("answering No changed the editor");
+            return problems;
+        }
+        auto* preview = f_.child<platform::PictureBox>("Picture2");
+        const bool ok =
+            f_.child<QRadioButton>("OptStop_0")->isChecked() &&
+            f_.slider("SliderStart")->value() == 0 &&
+            stopFromScaleHeight(preview->scaleHeight()) == f_.slider("SliderStop")->value() &&
+            f_.slider("SliderBand")->value() == 50 && f_.slider("SliderModLine")->value() == 1 &&
+            !f_.check("Check1")->isChecked() && f_.check("CheckN")->isChecked() &&
+            !f_.check("CheckWXT")->isChecked() && !f_.check("CheckRXT")->isChecked() &&
+            !f_.check("CheckGXT")->isChecked() && !f_.check("CheckBXT")->isChecked() &&
+            f_.check("Check3")->isChecked();
+        if (!ok)
+            problems << QStringLiteral("the default setting is not applied: ") + editorState(f_);
+        return problems;
+    };
+}
+
+void SoakRun::randomGradient(Outcome& o) {
+    const bool byCaption =
+        f_.window().hosted().isEnabled(QStringLiteral("Command3")) && chance(0.5);
+    if (byCaption)
+        clickCaption(f_.window(), QStringLiteral("Command3"));
+    else
+        clickLeftEdge(f_.child<QWidget>("asxToolbar4"));
+    o.description = byCaption ? QStringLiteral("Random") : QStringLiteral("Random's frame");
+    o.extra = [this] {
+        QStringList problems;
+        if (!f_.child<StyleCombo>("lstStyle")->text().isEmpty())
+            problems << QStringLiteral("a random gradient keeps a style name");
+        for (const char* name : {"Command3", "cmdCopy", "Command4", "Command2"})
+            if (!f_.window().hosted().isEnabled(QString::fromLatin1(name)))
+                problems << QStringLiteral("%1 stays disabled").arg(QLatin1String(name));
+        return problems;
+    };
+}
+
+void SoakRun::randomStyle(Outcome& o) {
+    clickCaption(f_.window(), QStringLiteral("RndStyle"));
+    o.description = QStringLiteral("Random style");
+    o.loads = true;
+}
+
+void SoakRun::copyStatement(Outcome& o) {
+    const bool byFrame = chance(0.5);
+    if (byFrame)
+        clickLeftEdge(f_.child<QWidget>("button"));
+    else
+        clickCaption(f_.window(), QStringLiteral("cmdCopy"));
+    o.description = byFrame ? QStringLiteral("Copy's frame") : QStringLiteral("Copy");
+    o.keepsEditor = true;
+    if (f_.edit("txtObjName")->text().isEmpty())
+        return; // asks for the name, copies nothing
+    o.clipboard = f_.edit("txtFunction")->text() + QStringLiteral(" '") +
+                  f_.child<StyleCombo>("lstStyle")->text();
+}
+
+void SoakRun::copyFunction(Outcome& o) {
+    clickCaption(f_.window(), QStringLiteral("Command4"));
+    o.description = QStringLiteral("Copy Function");
+    o.keepsEditor = true;
+    o.clipboard = sourceViewText(f_.child<QTextEdit>("Text2"));
+}
+
+void SoakRun::wallpaper(Outcome& o) {
+    const qsizetype before = f_.wallpaper.paths.size();
+    const bool byFrame = chance(0.5);
+    if (byFrame)
+        clickLeftEdge(f_.child<QWidget>("asxToolbar15"));
+    else
+        clickCaption(f_.window(), QStringLiteral("Velmira12"));
+    o.description = byFrame ? QStringLiteral("wallpaper's frame") : QStringLiteral("wallpaper");
+    o.keepsEditor = true;
+    o.extra = [this, before] {
+        QStringList problems;
+        if (f_.wallpaper.paths.size() != before + 1)
+            return QStringList{QStringLiteral("the wallpaper was set %1 times")
+                                   .arg(f_.wallpaper.paths.size() - before)};
+        const QString path = f_.wallpaper.paths.last();
+        const ScreenGeometry screen = screenGeometryOf(f_.window());
+        if (!path.endsWith(kWallpaperFileName) ||
+            QImage(path, "BMP").size() != screen.devicePixels())
+            problems << QStringLiteral("no screen-sized bitmap at '%1'").arg(path);
+        auto* picture = f_.child<platform::PictureBox>("PicWallPaper");
+        if (picture->widthTwips() != 120 || picture->heightTwips() != 120)
+            problems << QStringLiteral("the wallpaper picture is not back to 120 twips");
+        return problems;
+    };
+}
+
+void SoakRun::previewByHand(Outcome& o) {
+    QCheckBox* automatic = f_.check("Check2");
+    o.description = QStringLiteral("Preview");
+    if (automatic->isChecked()) {
+        clickCentre(automatic);
+        o.description = QStringLiteral("automatic off, Preview");
+    }
+    if (!f_.window().hosted().isEnabled(QStringLiteral("Command5"))) {
+        o.description += QStringLiteral(" (disabled)");
+        return;
+    }
+    clickCaption(f_.window(), QStringLiteral("Command5"));
+    checks_->previewPaintedOver();
+    o.writesStatement = true;
+    o.extra = [this] {
+        if (f_.edit("txtFunction")->text() != checks_->expectedStatement())
+            return QStringList{QStringLiteral("Preview wrote another statement")};
+        return QStringList{};
+    };
+}
+
+void SoakRun::touchReadOnlyBox(Outcome& o) {
+    const bool statement = chance(0.5);
+    QWidget* box =
+        statement ? static_cast<QWidget*>(f_.edit("txtFunction")) : f_.child<QTextEdit>("Text2");
+    clickCentre(box);
+    o.description = QStringLiteral("click %1").arg(box->objectName());
+    o.keepsEditor = true;
+    o.extra = [box] {
+        if (!box->isEnabled())
+            return QStringList{QStringLiteral("%1 stays disabled").arg(box->objectName())};
+        return QStringList{};
+    };
+}
+
+} // namespace designer::test
+
+namespace designer::test {
+
+void SoakRun::exitProgram(Outcome& o) {
+    const int before = f_.exits;
+    const bool byFrame = chance(0.5);
+    if (byFrame)
+        clickLeftEdge(f_.child<QWidget>("Command1"));
+    else
+        clickCaption(f_.window(), QStringLiteral("Velmira14"));
+    o.description = byFrame ? QStringLiteral("Exit's frame") : QStringLiteral("Exit");
+    o.keepsEditor = true;
+    o.extra = [this, before] {
+        if (f_.exits != before + 1)
+            return QStringList{
+                QStringLiteral("Exit ended the program %1 times").arg(f_.exits - before)};
+        return QStringList{};
+    };
+}
+
+} // namespace designer::test
