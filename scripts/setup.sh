@@ -12,6 +12,9 @@ PACKAGES=(
   xvfb xauth
   fonts-liberation2 fontconfig
   clang-format
+  qt6-tools-dev libqt6opengl6-dev
+  librsvg2-bin desktop-file-utils appstream
+  dpkg-dev lintian file
 )
 
 missing=()

@@ -6,7 +6,6 @@
 #include "window/preview.h"
 
 #include <QEvent>
-#include <QTimer>
 
 namespace designer {
 
@@ -66,7 +65,6 @@ void EditorHandlers::connectControls() {
             if (on)
                 OptStop_Click(index);
         });
-    ui.Text2->installEventFilter(this);
 }
 
 void EditorHandlers::colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field,
@@ -218,26 +216,6 @@ void EditorHandlers::OptStop_Click(int /*index*/) {
 
 double EditorHandlers::previewScaleHeight() const {
     return form_.ui.Picture2->scaleHeight();
-}
-
-void EditorHandlers::Text2_GotFocus() {
-    form_.ui.Text2->setEnabled(false);
-}
-
-void EditorHandlers::Text2_LostFocus() {
-    // After the focus change is complete: enabling the box inside it would
-    // hand the focus straight back.
-    QTimer::singleShot(0, this, [this] { form_.ui.Text2->setEnabled(true); });
-}
-
-bool EditorHandlers::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.ui.Text2) {
-        if (event->type() == QEvent::FocusIn)
-            Text2_GotFocus();
-        else if (event->type() == QEvent::FocusOut)
-            Text2_LostFocus();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace designer

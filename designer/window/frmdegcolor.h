@@ -55,6 +55,8 @@ protected:
 private:
     void placeHostedControls();
     void wireButtons();
+    void wireKeyboard();
+    void setKeyboardOrder();
     void paintBackground();
     void centreOnScreen();
 
