@@ -6,4 +6,8 @@ std::optional<vb::Integer> stopFromScaleHeight(double scaleHeight) {
     return vb::checked::toInteger(scaleHeight);
 }
 
+std::optional<vb::Long> wideStopFromScaleHeight(double scaleHeight) {
+    return vb::checked::toLong(scaleHeight);
+}
+
 } // namespace designer

@@ -11,4 +11,8 @@ namespace designer {
 // Empty when the height does not fit a 16-bit Integer.
 std::optional<vb::Integer> stopFromScaleHeight(double scaleHeight);
 
+// The same for the surfaces painted with the widened procedure (full screen,
+// wallpaper, rendered pictures): empty when the height does not fit 32 bits.
+std::optional<vb::Long> wideStopFromScaleHeight(double scaleHeight);
+
 } // namespace designer

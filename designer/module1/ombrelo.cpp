@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace module1 {
 
@@ -42,18 +43,22 @@ void applyAutoRedraw(vb::DrawingSurface& surface, Integer autoRedraw) {
         onSurface([&] { surface.setAutoRedraw(false); });
 }
 
-// A dimension that cannot be read, or that does not fit 16 bits once rounded,
-// counts as 0.
-Integer readDimension(vb::DrawingSurface& surface, double (vb::DrawingSurface::*member)()) {
+// A dimension that cannot be read, or that does not fit the position type
+// once rounded, counts as 0.
+template <typename Position>
+Position readDimension(vb::DrawingSurface& surface, double (vb::DrawingSurface::*member)()) {
     double value = 0;
     if (!onSurface([&] { value = (surface.*member)(); }))
         return 0;
-    return vb::checked::toInteger(value).value_or(0);
+    if constexpr (std::is_same_v<Position, Integer>)
+        return vb::checked::toInteger(value).value_or(0);
+    else
+        return vb::checked::toLong(value).value_or(0);
 }
 
 // Distance over height in double precision, with IEEE results for a height of
 // 0: an infinite step, or an undefined one when there is no distance to go.
-double perUnit(Integer distance, Integer height) {
+double perUnit(Integer distance, double height) {
     if (height != 0)
         return double(distance) / double(height);
     if (distance == 0)
@@ -73,7 +78,7 @@ struct Channel {
 // A height of 0 makes the step infinite (or undefined when N equals the start
 // level): the first band still gets the start levels, later bands cannot be
 // coloured.
-Channel startChannel(Integer startLevel, Integer N, Integer band, Integer height) {
+Channel startChannel(Integer startLevel, Integer N, Integer band, double height) {
     Channel channel;
     if (auto difference = vb::checked::sub(N, startLevel))
         if (auto distance = vb::checked::mul(*difference, band))
@@ -110,15 +115,19 @@ std::optional<vb::OleColor> bandColour(const Channel& red, const Channel& green,
     return vb::rgb(*r, *g, *b);
 }
 
-} // namespace
-
-void Ombrelo(vb::DrawingSurface& surface, Integer& R, Integer& G, Integer& B, Integer& N,
-             Integer& Band, Integer& Start, Integer& Stop, Integer& ModLine, Integer& AutoRedraw,
-             Integer& MoreXR, Integer& MoreXG, Integer& MoreXB) {
+// The procedure over its position type: Integer for the procedure itself,
+// Long for surfaces beyond 16 bits. Only the surface's height and width, Start,
+// Stop and the band position take that type; levels, Band, ModLine and the
+// divisors keep their 16-bit arithmetic, so where every value fits 16 bits
+// both paint exactly the same boxes.
+template <typename Position>
+void paintBands(vb::DrawingSurface& surface, Integer& R, Integer& G, Integer& B, Integer& N,
+                Integer& Band, Position& Start, Position& Stop, Integer& ModLine,
+                Integer& AutoRedraw, Integer& MoreXR, Integer& MoreXG, Integer& MoreXB) {
     clampDivisors(MoreXR, MoreXG, MoreXB);
     applyAutoRedraw(surface, AutoRedraw);
-    const Integer height = readDimension(surface, &vb::DrawingSurface::scaleHeight);
-    const Integer width = readDimension(surface, &vb::DrawingSurface::scaleWidth);
+    const Position height = readDimension<Position>(surface, &vb::DrawingSurface::scaleHeight);
+    const Position width = readDimension<Position>(surface, &vb::DrawingSurface::scaleWidth);
 
     Channel red = startChannel(R, N, Band, height);
     Channel green = startChannel(G, N, Band, height);
@@ -128,16 +137,16 @@ void Ombrelo(vb::DrawingSurface& surface, Integer& R, Integer& G, Integer& B, In
     // The painted height of a band; with ModLine 0 (or -32768 \ -1) no band
     // can be painted, but the loop still runs.
     const std::optional<Integer> depth = vb::checked::intDiv(Band, ModLine);
-    const Integer last = Stop;
-    const Integer stride = Band;
+    const Position last = Stop;
+    const Position stride = Band;
 
-    for (Integer y = Start; stride >= 0 ? y <= last : y >= last;) {
+    for (Position y = Start; stride >= 0 ? y <= last : y >= last;) {
         const std::optional<vb::OleColor> colour = bandColour(red, green, blue, divisors);
         // The box reaches one unit above the band position and one unit left of
         // the surface, so that neighbouring bands leave no seam.
-        const std::optional<Integer> top = vb::checked::sub(y, Integer{1});
-        const std::optional<Integer> bottom =
-            depth ? vb::checked::add(y, *depth) : std::optional<Integer>{};
+        const std::optional<Position> top = vb::checked::sub(y, Position{1});
+        const std::optional<Position> bottom =
+            depth ? vb::checked::add(y, Position{*depth}) : std::optional<Position>{};
         if (colour && top && bottom)
             onSurface([&] { surface.lineBox(-1.0, *top, width, *bottom, *colour); });
 
@@ -146,14 +155,28 @@ void Ombrelo(vb::DrawingSurface& surface, Integer& R, Integer& G, Integer& B, In
         green.level += green.step;
 
         // A band size of 0 would never reach Stop: it paints one band. A next
-        // position beyond 16 bits ends the gradient.
+        // position beyond the position type ends the gradient.
         if (stride == 0)
             break;
-        const std::optional<Integer> next = vb::checked::add(y, stride);
+        const std::optional<Position> next = vb::checked::add(y, stride);
         if (!next)
             break;
         y = *next;
     }
+}
+
+} // namespace
+
+void Ombrelo(vb::DrawingSurface& surface, Integer& R, Integer& G, Integer& B, Integer& N,
+             Integer& Band, Integer& Start, Integer& Stop, Integer& ModLine, Integer& AutoRedraw,
+             Integer& MoreXR, Integer& MoreXG, Integer& MoreXB) {
+    paintBands(surface, R, G, B, N, Band, Start, Stop, ModLine, AutoRedraw, MoreXR, MoreXG, MoreXB);
+}
+
+void OmbreloWide(vb::DrawingSurface& surface, Integer& R, Integer& G, Integer& B, Integer& N,
+                 Integer& Band, Long& Start, Long& Stop, Integer& ModLine, Integer& AutoRedraw,
+                 Integer& MoreXR, Integer& MoreXG, Integer& MoreXB) {
+    paintBands(surface, R, G, B, N, Band, Start, Stop, ModLine, AutoRedraw, MoreXR, MoreXG, MoreXB);
 }
 
 void Ombrelo(vb::DrawingSurface& surface, GradientStyle& style) {

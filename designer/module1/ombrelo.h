@@ -21,6 +21,17 @@ void Ombrelo(vb::DrawingSurface& surface, vb::Integer& R, vb::Integer& G, vb::In
              vb::Integer& ModLine, vb::Integer& AutoRedraw, vb::Integer& MoreXR,
              vb::Integer& MoreXG, vb::Integer& MoreXB);
 
+// The same procedure for surfaces beyond 16 bits (the full-screen window, the
+// wallpaper picture, pictures rendered to files): the surface's height and
+// width, Start, Stop and the band position are 32-bit, so that a surface of
+// any common screen size is painted whole, with bands of the same size in
+// scale units as on a small one. Everything else is computed as above; where
+// every value fits 16 bits, it paints exactly the boxes of Ombrelo.
+void OmbreloWide(vb::DrawingSurface& surface, vb::Integer& R, vb::Integer& G, vb::Integer& B,
+                 vb::Integer& N, vb::Integer& Band, vb::Long& Start, vb::Long& Stop,
+                 vb::Integer& ModLine, vb::Integer& AutoRedraw, vb::Integer& MoreXR,
+                 vb::Integer& MoreXG, vb::Integer& MoreXB);
+
 // The same with the values of a style; its divisors come back clamped.
 void Ombrelo(vb::DrawingSurface& surface, GradientStyle& style);
 
