@@ -38,7 +38,7 @@ struct Bench {
     std::unique_ptr<designer::FrmDegColor> open() {
         designer::WindowServices services{
             boxes,     clock, clipboard, host, folder.filePath(QStringLiteral("Draw.ini")),
-            QString(), [] {}};
+            QString(), [] {}, random};
         auto window = std::make_unique<designer::FrmDegColor>(services);
         window->Form_Load();
         window->show();
@@ -51,6 +51,7 @@ struct Bench {
     platform::ScriptedMessageBoxes boxes;
     platform::SteadyClock clock;
     platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
     platform::ControlHost host;
 };
 

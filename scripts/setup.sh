@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  libxcb1-dev x11-utils
   fonts-liberation2 fontconfig
   clang-format
   qt6-tools-dev libqt6opengl6-dev

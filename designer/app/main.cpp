@@ -4,6 +4,8 @@
 #include "services/clipboard.h"
 #include "services/clock.h"
 #include "services/messagebox.h"
+#include "services/randomsource.h"
+#include "wallpaper/desktopwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QApplication>
@@ -17,6 +19,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBoxService messageBoxes;
     platform::SteadyClock clock;
     platform::SystemClipboard clipboard;
+    platform::TimeOfDayClock timeOfDay;
+    platform::ClockSeededRandom random(timeOfDay);
     const platform::ControlHost controlHost;
     designer::WindowServices services{messageBoxes,
                                       clock,
@@ -24,7 +28,10 @@ int main(int argc, char* argv[]) {
                                       controlHost,
                                       designer::defaultProfilePath(),
                                       designer::defaultProcedureSourcePath(),
-                                      [] { QApplication::exit(0); }};
+                                      [] { QApplication::exit(0); },
+                                      random};
+    platform::SystemWallpaper wallpaper;
+    services.wallpaper = &wallpaper;
 
     designer::FrmDegColor window(services);
     window.Form_Load();

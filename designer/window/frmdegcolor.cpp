@@ -8,8 +8,10 @@
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
 #include "window/programicon.h"
+#include "window/randomstyle.h"
 #include "window/stylecombo.h"
 #include "window/stylelist.h"
+#include "window/wallpaper.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -69,6 +71,22 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
     styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    random_ = std::make_unique<RandomStyleHandlers>(
+        RandomStyleControls{*hosted_,
+                            {{{ui_->CheckR, ui_->CheckRXT, ui_->SliderR},
+                              {ui_->CheckG, ui_->CheckGXT, ui_->SliderG},
+                              {ui_->CheckB, ui_->CheckBXT, ui_->SliderB},
+                              {ui_->CheckN, ui_->CheckWXT, ui_->SliderN}}},
+                            {{{ui_->CheckMR, ui_->SliderMR},
+                              {ui_->CheckMG, ui_->SliderMG},
+                              {ui_->CheckMB, ui_->SliderMB}}},
+                            {ui_->Check1, ui_->SliderBand},
+                            {ui_->ChkModLine, ui_->SliderModLine},
+                            ui_->lstStyle,
+                            services_.random});
+    wallpaper_ = std::make_unique<WallpaperHandler>(
+        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+                       [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
 
     placeHostedControls();
     editor_->connectControls();
@@ -249,6 +267,18 @@ void FrmDegColor::showEvent(QShowEvent* event) {
 void FrmDegColor::Command1_Click() {
     if (services_.endProgram)
         services_.endProgram();
+}
+
+void FrmDegColor::Command3_Click() {
+    random_->Command3_Click();
+}
+
+void FrmDegColor::RndStyle_Click() {
+    random_->RndStyle_Click();
+}
+
+void FrmDegColor::Velmira12_Click() {
+    wallpaper_->Velmira12_Click();
 }
 
 void FrmDegColor::centreOnScreen() {

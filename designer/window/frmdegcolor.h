@@ -20,7 +20,9 @@ namespace designer {
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
+class RandomStyleHandlers;
 class StyleListHandlers;
+class WallpaperHandler;
 struct FormContext;
 
 class FrmDegColor : public QWidget {
@@ -41,9 +43,10 @@ public:
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
     void cmdFullScreen_Click() {}
-    void Velmira12_Click() {}
-    void Command3_Click() {}
-    void RndStyle_Click() {}
+    // "Set as WallPaper".
+    void Velmira12_Click();
+    void Command3_Click();
+    void RndStyle_Click();
     void cmdCopy_Click() {}
     void Command4_Click() {}
 
@@ -68,6 +71,8 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<RandomStyleHandlers> random_;
+    std::unique_ptr<WallpaperHandler> wallpaper_;
 };
 
 } // namespace designer

@@ -1,5 +1,8 @@
 #include "window/windowfixture.h"
 
+#include "module1/ombrelo.h"
+#include "picturebox/picturebox.h"
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -28,8 +31,9 @@ void WindowFixture::writeProcedureSource(const QByteArray& content) {
 }
 
 FrmDegColor& WindowFixture::start() {
-    WindowServices services{boxes,         clock,           clipboard,          *host_,
-                            profilePath(), procedurePath(), [this] { ++exits; }};
+    WindowServices services{boxes,         clock,           clipboard,           *host_,
+                            profilePath(), procedurePath(), [this] { ++exits; }, random};
+    services.wallpaper = &wallpaper;
     window_ = std::make_unique<FrmDegColor>(services);
     window_->Form_Load();
     window_->show();
@@ -51,6 +55,16 @@ QLabel* WindowFixture::label(const char* name) const {
 
 QCheckBox* WindowFixture::check(const char* name) const {
     return child<QCheckBox>(name);
+}
+
+// What the engine paints on a fresh box of the preview's size.
+QImage engineRendering(platform::PictureBox& shown, module1::GradientStyle style) {
+    platform::PictureBox box;
+    box.setPixelRatioOverride(1);
+    box.setBorderStyle(shown.borderStyle());
+    box.resize(shown.size());
+    module1::Ombrelo(box, style);
+    return box.image();
 }
 
 QByteArray styleSection(const QString& name, int r, int g, int b, int n, int start, int stop,
