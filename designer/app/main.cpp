@@ -22,6 +22,9 @@ int main(int argc, char* argv[]) {
     platform::TimeOfDayClock timeOfDay;
     platform::ClockSeededRandom random(timeOfDay);
     const platform::ControlHost controlHost;
+    // "Exit" leaves the event loop: main returns and the application object
+    // goes down normally, which hands copied text to the desktop's clipboard
+    // manager.
     designer::WindowServices services{messageBoxes,
                                       clock,
                                       clipboard,

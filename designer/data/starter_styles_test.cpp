@@ -3,24 +3,17 @@
 // itself writes when it saves those styles one after another.
 
 #include "logic/storedstyle.h"
-#include "profile/profile.h"
 
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using designer::StyleKey;
+
 namespace {
 
 const QString kShipped = QStringLiteral(OMBRELO_STARTER_STYLES);
-
-const QStringList kKeys = {QStringLiteral("SliderValueR"),     QStringLiteral("SliderValueG"),
-                           QStringLiteral("SliderValueB"),     QStringLiteral("SliderValueN"),
-                           QStringLiteral("SliderValueStart"), QStringLiteral("SliderValueStop"),
-                           QStringLiteral("SliderValueBand"),  QStringLiteral("OptValue0"),
-                           QStringLiteral("OptValue1"),        QStringLiteral("ObjName"),
-                           QStringLiteral("ModLine"),          QStringLiteral("MoreXR"),
-                           QStringLiteral("MoreXG"),           QStringLiteral("MoreXB")};
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -46,31 +39,32 @@ TEST(StarterStyles, AboutADozenDistinctNames) {
 TEST(StarterStyles, EveryValueIsWithinTheEditorsRanges) {
     for (const QString& name : designer::listStyleNames(kShipped)) {
         SCOPED_TRACE(name.toStdString());
-        const designer::StoredStyle style = designer::readStoredStyle(kShipped, name);
-        EXPECT_TRUE(within(style.r, 0, 512));
-        EXPECT_TRUE(within(style.g, 0, 512));
-        EXPECT_TRUE(within(style.b, 0, 512));
-        EXPECT_TRUE(within(style.n, 0, 512));
-        EXPECT_TRUE(within(style.start, 0, 15000));
-        EXPECT_TRUE(within(style.stop, 1, 15000));
-        EXPECT_TRUE(within(style.band, 5, 255));
-        EXPECT_TRUE(within(style.modLine, 1, 50));
-        for (const vb::Long divisor : {style.moreXR, style.moreXG, style.moreXB})
-            EXPECT_TRUE(divisor >= 1 && divisor <= 20);
-        ASSERT_TRUE(style.optStop0 && style.optStop1);
-        EXPECT_NE(*style.optStop0, *style.optStop1);
-        EXPECT_FALSE(style.objName.isEmpty());
+        const designer::StyleRecord style = designer::readStoredStyle(kShipped, name);
+        for (const StyleKey level : {StyleKey::SliderValueR, StyleKey::SliderValueG,
+                                     StyleKey::SliderValueB, StyleKey::SliderValueN})
+            EXPECT_TRUE(within(style.integer(level), 0, 512));
+        EXPECT_TRUE(within(style.integer(StyleKey::SliderValueStart), 0, 15000));
+        EXPECT_TRUE(within(style.integer(StyleKey::SliderValueStop), 1, 15000));
+        EXPECT_TRUE(within(style.integer(StyleKey::SliderValueBand), 5, 255));
+        EXPECT_TRUE(within(style.integer(StyleKey::ModLine), 1, 50));
+        for (const StyleKey divisor : {StyleKey::MoreXR, StyleKey::MoreXG, StyleKey::MoreXB}) {
+            // Stored as they are, not taken as 1 for want of a usable value.
+            EXPECT_TRUE(within(style.integer(divisor), 1, 20));
+            EXPECT_FALSE(style.fallsBack(divisor));
+        }
+        const auto option0 = style.yesNo(StyleKey::OptValue0);
+        const auto option1 = style.yesNo(StyleKey::OptValue1);
+        ASSERT_TRUE(option0 && option1);
+        EXPECT_NE(*option0, *option1);
+        EXPECT_FALSE(style.text(StyleKey::ObjName).isEmpty());
     }
 }
 
 TEST(StarterStyles, TheFileIsWhatTheDesignerWritesForThem) {
     QTemporaryDir dir;
-    const QString rewritten = dir.filePath(QStringLiteral("Draw.ini"));
-    for (const QString& name : designer::listStyleNames(kShipped)) {
-        platform::profile::KeyValueList entries;
-        for (const QString& key : kKeys)
-            entries.append({key, platform::profile::readString(kShipped, name, key)});
-        ASSERT_TRUE(platform::profile::writeKeys(rewritten, name, entries));
-    }
-    EXPECT_EQ(bytesOf(rewritten), bytesOf(kShipped));
+    const QString saved = dir.filePath(QStringLiteral("Draw.ini"));
+    for (const QString& name : designer::listStyleNames(kShipped))
+        ASSERT_TRUE(
+            designer::saveStoredStyle(saved, name, designer::readStoredStyle(kShipped, name)));
+    EXPECT_EQ(bytesOf(saved), bytesOf(kShipped));
 }

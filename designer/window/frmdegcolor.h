@@ -17,10 +17,13 @@ class FrmDegColor;
 
 namespace designer {
 
+class CodeExportHandlers;
+class DefaultSettingHandlers;
 class EditorHandlers;
 class HostedControls;
 class PreviewHandlers;
 class RandomStyleHandlers;
+class StyleLibraryHandlers;
 class StyleListHandlers;
 class WallpaperHandler;
 struct FormContext;
@@ -38,7 +41,10 @@ public:
     EditorHandlers& editor() { return *editor_; }
     PreviewHandlers& preview() { return *preview_; }
     StyleListHandlers& styleList() { return *styleList_; }
+    StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
+    DefaultSettingHandlers& defaultSetting() { return *defaultSetting_; }
     HostedControls& hosted() { return *hosted_; }
+    CodeExportHandlers& codeExport() { return *codeExport_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
@@ -47,8 +53,8 @@ public:
     void Velmira12_Click();
     void Command3_Click();
     void RndStyle_Click();
-    void cmdCopy_Click() {}
-    void Command4_Click() {}
+    void cmdCopy_Click();
+    void Command4_Click();
 
 protected:
     // The first showing tells of controls that could not be created, once
@@ -56,6 +62,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createStyleHandlers();
     void placeHostedControls();
     void wireButtons();
     void wireKeyboard();
@@ -71,8 +78,11 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<StyleLibraryHandlers> styleLibrary_;
+    std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
     std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<WallpaperHandler> wallpaper_;
+    std::unique_ptr<CodeExportHandlers> codeExport_;
 };
 
 } // namespace designer

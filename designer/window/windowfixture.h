@@ -34,6 +34,8 @@ public:
     void writeProfile(const QByteArray& content);
     // Writes the procedure source beside the profile.
     void writeProcedureSource(const QByteArray& content);
+    // The window copies to this clipboard instead of the recording one.
+    void useClipboard(platform::Clipboard& other) { clipboardInUse_ = &other; }
     // Creates the window, loads it and shows it.
     FrmDegColor& start();
 
@@ -57,6 +59,7 @@ public:
     int exits = 0;
 
 private:
+    platform::Clipboard* clipboardInUse_ = &clipboard;
     QTemporaryDir dir_;
     QTemporaryDir emptyRegistry_;
     std::unique_ptr<platform::ControlHost> host_;
