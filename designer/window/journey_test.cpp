@@ -10,6 +10,7 @@
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 #include "window/useractions.h"
+#include "window/userfiles.h"
 #include "window/wallpaper.h"
 #include "window/windowchecks.h"
 #include "window/windowfixture.h"
@@ -35,15 +36,6 @@ QString shippedProcedurePath() {
     return QApplication::applicationDirPath() + QStringLiteral("/Function Ombrelo.fnc");
 }
 
-QByteArray starterLibrary() {
-    return styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50, false,
-                        QStringLiteral("Picture1"), 2, 1, 2, 3) +
-           styleSection(QStringLiteral("Marine"), 0, 64, 200, 100, 150, 1200, 20, true,
-                        QStringLiteral("Me.Picture1"), 1, 4, 4, 4) +
-           styleSection(QStringLiteral("Steel"), 138, 138, 138, 236, 0, 3000, 50, true,
-                        QStringLiteral("[OBJECT]"), 1, 1, 1, 1);
-}
-
 } // namespace
 
 class JourneyTest : public QObject {
@@ -54,10 +46,13 @@ private slots:
 };
 
 void JourneyTest::aStyleMadeSavedExportedAndDeletedAgain() {
+    // A first start: the user has no library yet and gets the starter one.
     WindowFixture f(true);
-    f.writeProfile(starterLibrary());
-    f.writeProcedureSource(readAll(shippedProcedurePath()));
+    const QString starter = designer::findStarterStyles({QStringLiteral(OMBRELO_STARTER_FOLDER)});
+    QCOMPARE(designer::seedStarterStyles(starter, f.profilePath()), designer::SeedOutcome::Seeded);
     const QByteArray startingBytes = readAll(f.profilePath());
+    QCOMPARE(startingBytes, readAll(starter));
+    f.writeProcedureSource(readAll(shippedProcedurePath()));
     f.clock.setStepPerRead(0.25);
     designer::FrmDegColor& w = f.start();
     w.activateWindow();

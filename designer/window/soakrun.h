@@ -38,6 +38,8 @@ public:
         bool fileMayChange = false;         // a save or a deletion
         bool keepsEditor = false;           // sliders, boxes, options, name stay
         bool writesStatement = false;       // also with automatic preview off
+        bool anyQuestion = false;           // may ask whatever it asks
+        bool mayCopy = false;               // the statement or the source
         std::optional<QString> savedAs;     // must hold the editor's values
         std::optional<QString> removed;     // must be gone from the file
         bool loads = false;                 // the editor shows the chosen style
@@ -76,6 +78,7 @@ private:
     void previewByHand(Outcome& o);
     void touchReadOnlyBox(Outcome& o);
     void exitProgram(Outcome& o);
+    void useKeyboard(Outcome& o);
 
     std::mt19937 rng_;
     bool trace_;
