@@ -382,15 +382,22 @@ void SoakRun::remove(Outcome& o) {
         if (isStorableName(name))
             o.removed = name;
     }
-    o.extra = [this, name, asked] {
+    o.extra = [this, name, asked, yes, before = editorState(f_)] {
+        QStringList problems;
         const QString prompt =
             QStringLiteral("Do you like really delete this Style:  '") + name + QLatin1Char('\'');
         const auto& shown = f_.boxes.shown();
         for (qsizetype i = asked - 1; i < shown.size(); ++i)
             if (i >= 0 && shown[i].title == kDeleteTitle &&
                 (shown[i].prompt != prompt || shown[i].style != 36))
-                return QStringList{QStringLiteral("delete asked '%1'").arg(shown[i].prompt)};
-        return QStringList{};
+                problems << QStringLiteral("delete asked '%1'").arg(shown[i].prompt);
+        // The first style is loaded; with none left the editor stays.
+        const auto* list = f_.child<StyleCombo>("lstStyle");
+        if (yes && list->count() > 0 && list->text() != list->item(0))
+            problems << QStringLiteral("'%1' shown after the deletion").arg(list->text());
+        if (yes && list->count() == 0 && editorState(f_) != before)
+            problems << QStringLiteral("deleting the last style changed the editor");
+        return problems;
     };
 }
 
@@ -603,11 +610,18 @@ void SoakRun::useKeyboard(Outcome& o) {
     }
     QWidget* focus = QApplication::focusWidget();
     const QString target = focus ? focus->objectName() : QStringLiteral("nothing");
-    // Not the home-page link: it would open a browser.
-    if (focus && focus->objectName() != QStringLiteral("URLLink1") && chance(0.5)) {
+    // Not the home-page link: it would open a browser. "Preview" paints over
+    // the preview: only with automatic preview off, as the soak presses it.
+    const bool preview = focus && focus->objectName() == QStringLiteral("asxToolbar5");
+    const bool automatic = f_.check("Check2")->isChecked();
+    if (focus && focus->objectName() != QStringLiteral("URLLink1") && !(preview && automatic) &&
+        chance(0.5)) {
         const bool enter = chance(0.3);
+        const bool paints = preview && f_.window().hosted().isEnabled(QStringLiteral("Command5"));
         QTest::keyClick(focus, enter ? Qt::Key_Return : Qt::Key_Space);
         keys << (enter ? QStringLiteral("Enter") : QStringLiteral("Space"));
+        if (paints)
+            checks_->previewPaintedOver();
     }
     o.description = QStringLiteral("keys %1 (focus on %2)").arg(keys.join(u' '), target);
     o.anyQuestion = true;

@@ -9,6 +9,7 @@
 #include "profile/profiledocument.h"
 #include "profile/profilesyntax.h"
 #include "profile/textencoding.h"
+#include "widgets/lamp.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 #include "window/windowfixture.h"
@@ -21,6 +22,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSlider>
+
+#include <tuple>
 
 namespace designer::test {
 
@@ -272,6 +275,12 @@ QStringList WindowChecks::editorProblems() {
     range("Label3", s.B, QStringLiteral("B"), QStringLiteral("B-XT"));
     range("Label5", s.N, s.N <= 127 ? QStringLiteral("N") : QStringLiteral("W"),
           QStringLiteral("W-XT"));
+    for (const auto& [box, lamp, lit] : {std::tuple{"CheckMR", "ShapeMR", QColor(192, 0, 0)},
+                                         {"CheckMG", "ShapeMG", QColor(0, 128, 0)},
+                                         {"CheckMB", "ShapeMB", QColor(0, 0, 192)}})
+        if (f_.check(box)->isChecked() != (f_.child<platform::Lamp>(lamp)->fillColor() == lit))
+            problems
+                << QStringLiteral("%1 lit against %2").arg(QLatin1String(lamp), QLatin1String(box));
     for (const auto& [include, extended] : {std::pair{"CheckR", "CheckRXT"},
                                             {"CheckG", "CheckGXT"},
                                             {"CheckB", "CheckBXT"},
