@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <array>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,6 +18,17 @@
 #include <span>
 
 namespace designer::test {
+
+// The editor's sliders and check boxes, by name.
+inline constexpr std::array kSoakSliders = {
+    "SliderR",    "SliderG",       "SliderB",  "SliderN",  "SliderStart", "SliderStop",
+    "SliderBand", "SliderModLine", "SliderMR", "SliderMG", "SliderMB"};
+inline constexpr std::array kSoakCheckBoxes = {
+    "CheckR",  "CheckG",  "CheckB",  "CheckN", "CheckRXT",   "CheckGXT", "CheckBXT", "CheckWXT",
+    "CheckMR", "CheckMG", "CheckMB", "Check1", "ChkModLine", "Check2",   "Check3"};
+
+// Every value the user can set in the editor, as one text.
+QString editorState(const WindowFixture& f);
 
 class SoakRun {
 public:
