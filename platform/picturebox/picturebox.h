@@ -35,6 +35,8 @@ public:
     double scaleHeight() override;
     double scaleWidth() override;
     void lineBox(double x1, double y1, double x2, double y2, vb::OleColor colour) override;
+    // A whole run of bands with one repaint.
+    void lineBands(const vb::BandRun& run, const vb::BandColours& colours) noexcept override;
 
     // ---- properties
     // OLE_COLOR values (0x00BBGGRR or a system colour). An unknown system
