@@ -5,6 +5,7 @@
 #include "ui_frmdegcolor.h"
 #include "window/editor.h"
 #include "window/formcontext.h"
+#include "window/fullscreen.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
 #include "window/stylelist.h"
@@ -64,6 +65,8 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
     styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    fullScreen_ =
+        std::make_unique<FullScreenPreview>(FullScreenInputs{style_, services_.clock, *this});
 
     placeHostedControls();
     editor_->connectControls();
@@ -160,6 +163,10 @@ void FrmDegColor::showEvent(QShowEvent* event) {
 void FrmDegColor::Command1_Click() {
     if (services_.endProgram)
         services_.endProgram();
+}
+
+void FrmDegColor::cmdFullScreen_Click() {
+    fullScreen_->open();
 }
 
 void FrmDegColor::centreOnScreen() {

@@ -18,6 +18,7 @@ class FrmDegColor;
 namespace designer {
 
 class EditorHandlers;
+class FullScreenPreview;
 class HostedControls;
 class PreviewHandlers;
 class StyleListHandlers;
@@ -40,7 +41,9 @@ public:
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
-    void cmdFullScreen_Click() {}
+    // "FullScreen Preview" (its frame, its caption, a double-click on the
+    // preview box).
+    void cmdFullScreen_Click();
     void Velmira12_Click() {}
     void Command3_Click() {}
     void RndStyle_Click() {}
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<FullScreenPreview> fullScreen_;
 };
 
 } // namespace designer

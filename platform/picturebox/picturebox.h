@@ -60,6 +60,8 @@ public:
     // ---- geometry in twips
     // 1440 / the screen's logical dots per inch: 15 at 96 dpi.
     double twipsPerPixel() const { return canvas_.twipsPerPixel(); }
+    // The border's width in pixels on each side: the scale area starts there.
+    int borderWidth() const;
     // Outer size, border included.
     double widthTwips() const { return width() * twipsPerPixel(); }
     double heightTwips() const { return height() * twipsPerPixel(); }
@@ -104,7 +106,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    int borderWidth() const;
     QSize innerSize() const;
     void syncSize();
     void syncScreen();
