@@ -10,6 +10,10 @@
 
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace module1 {
 
 using Levels = float __attribute__((vector_size(16)));
@@ -44,16 +48,29 @@ template <bool Divide>
                                                vb::OleColor& colour) {
     LevelInts fits;
     LevelInts c = roundLevels(levels, fits);
+#if defined(__SSE2__)
+    if ((_mm_movemask_ps(_mm_castsi128_ps(__m128i(fits))) & 7) != 7)
+        return false;
+#else
     if (!(fits[0] & fits[1] & fits[2]))
         return false;
+#endif
     if constexpr (Divide)
         c /= divisors;
+#if defined(__SSE2__)
+    // Saturating packs limit each component to 0..255 on the way to bytes:
+    // 32 to 16 bits signed, then 16 to 8 bits unsigned.
+    const __m128i words = _mm_packs_epi32(__m128i(c), __m128i(c));
+    const __m128i bytes = _mm_packus_epi16(words, words);
+    colour = static_cast<vb::OleColor>(_mm_cvtsi128_si32(bytes)) & 0x00FFFFFFu;
+#else
     const LevelInts zero = {};
     const LevelInts full = {255, 255, 255, 255};
     c = c < zero ? zero : c;
     c = c > full ? full : c;
     colour = static_cast<vb::OleColor>(c[0]) | (static_cast<vb::OleColor>(c[1]) << 8) |
              (static_cast<vb::OleColor>(c[2]) << 16);
+#endif
     return true;
 }
 
