@@ -1,11 +1,21 @@
 // The profile operations of the designer on a Draw.ini of 10,000 styles,
 // each beside the cost of reading the file's bytes into memory, which no
-// operation on the file can avoid.
+// operation on the file can avoid: the profile calls alone, and the style
+// list's save and delete as the main window runs them (offscreen).
 
+#include "hosting/controlhost.h"
+#include "logic/storedstyle.h"
 #include "profile/profile.h"
+#include "services/clock.h"
+#include "services/scripted.h"
+#include "widgetmain.h"
+#include "window/frmdegcolor.h"
+#include "window/stylecombo.h"
+#include "window/stylelibrary.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSlider>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -16,22 +26,27 @@ namespace {
 
 constexpr int styleCount = 10000;
 
-KeyValueList styleKeys(int seed) {
-    const auto number = [seed](int modulus) { return QString::number(seed * 7919 % modulus); };
-    return {{"SliderValueR", number(513)},
-            {"SliderValueG", number(511)},
-            {"SliderValueB", number(509)},
-            {"SliderValueN", number(503)},
-            {"SliderValueStart", number(15000)},
-            {"SliderValueStop", number(14999)},
-            {"SliderValueBand", number(251)},
-            {"OptValue0", seed % 2 ? "True" : "False"},
-            {"OptValue1", seed % 2 ? "False" : "True"},
-            {"ObjName", "[OBJECT]"},
-            {"ModLine", number(50)},
-            {"MoreXR", number(20)},
-            {"MoreXG", number(19)},
-            {"MoreXB", number(17)}};
+// A style whose values follow from the seed, each within its slider's range.
+designer::StyleRecord style(int seed) {
+    using designer::StyleKey;
+    designer::StyleRecord record;
+    const std::pair<StyleKey, int> ranges[] = {{StyleKey::SliderValueR, 513},
+                                               {StyleKey::SliderValueG, 511},
+                                               {StyleKey::SliderValueB, 509},
+                                               {StyleKey::SliderValueN, 503},
+                                               {StyleKey::SliderValueStart, 15000},
+                                               {StyleKey::SliderValueStop, 14999},
+                                               {StyleKey::SliderValueBand, 251},
+                                               {StyleKey::ModLine, 50},
+                                               {StyleKey::MoreXR, 20},
+                                               {StyleKey::MoreXG, 19},
+                                               {StyleKey::MoreXB, 17}};
+    for (const auto& [key, range] : ranges)
+        record.setInteger(key, seed * 7919 % range);
+    record.setYesNo(StyleKey::OptValue0, seed % 2 != 0);
+    record.setYesNo(StyleKey::OptValue1, seed % 2 == 0);
+    record.setText(StyleKey::ObjName, QStringLiteral("[OBJECT]"));
+    return record;
 }
 
 QString styleName(int index) {
@@ -44,11 +59,8 @@ const QString& drawIni() {
     static const QString path = [] {
         const QString file = dir.filePath("Draw.ini");
         QByteArray bytes;
-        for (int i = 0; i < styleCount; ++i) {
-            bytes += '[' + styleName(i).toLatin1() + "]\r\n";
-            for (const KeyValue& entry : styleKeys(i))
-                bytes += entry.key.toLatin1() + '=' + entry.value.toLatin1() + "\r\n";
-        }
+        for (int i = 0; i < styleCount; ++i)
+            bytes += style(i).sectionText(styleName(i));
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
             qFatal("cannot write the benchmark's Draw.ini");
@@ -89,23 +101,74 @@ void ListSections(benchmark::State& state) {
 
 void ReadOneValue(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(readString(drawIni(), nearTheEnd, "MoreXB"));
+        benchmark::DoNotOptimize(
+            readString(drawIni(), nearTheEnd, designer::styleKeyName(designer::StyleKey::MoreXB)));
 }
 
 void LoadOneStyle(benchmark::State& state) {
-    const KeyValueList keys = styleKeys(0);
-    for (auto _ : state) {
-        for (const KeyValue& entry : keys)
-            benchmark::DoNotOptimize(readString(drawIni(), nearTheEnd, entry.key));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(designer::readStoredStyle(drawIni(), nearTheEnd));
 }
 
 void SaveOneStyle(benchmark::State& state) {
     int seed = 0;
     for (auto _ : state) {
-        if (!writeKeys(drawIni(), nearTheEnd, styleKeys(++seed)))
+        if (!writeKeys(drawIni(), nearTheEnd, style(++seed).entries()))
             state.SkipWithError("the save failed");
     }
+}
+
+// The main window on the library, with every question answered Yes.
+struct LibraryWindow {
+    LibraryWindow()
+        : boxes(platform::msgbox::Yes)
+        , host(platform::ControlRegistry(registry.path()), {}) {
+        designer::WindowServices services{boxes,     clock,     clipboard, host,
+                                          drawIni(), QString(), [] {},     random};
+        window = std::make_unique<designer::FrmDegColor>(services);
+        window->Form_Load();
+        window->show();
+        list = window->findChild<designer::StyleCombo*>(QStringLiteral("lstStyle"));
+    }
+    QTemporaryDir registry;
+    platform::ScriptedMessageBoxes boxes;
+    platform::SteadyClock clock;
+    platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
+    platform::ControlHost host;
+    std::unique_ptr<designer::FrmDegColor> window;
+    designer::StyleCombo* list = nullptr;
+};
+
+// "+" with a name of the library typed in: the style written, the list
+// refilled, the name put back.
+void SaveOneStyleThroughTheWindow(benchmark::State& state) {
+    LibraryWindow w;
+    auto* red = w.window->findChild<QSlider*>(QStringLiteral("SliderR"));
+    int value = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        red->setValue(value = value == 100 ? 101 : 100);
+        w.list->setText(nearTheEnd);
+        state.ResumeTiming();
+        w.window->styleLibrary().cmdPlus_Click();
+    }
+}
+
+// "-" answered Yes: the style deleted, the list refilled and its first style
+// loaded. The style is put back between the measured deletions.
+void DeleteOneStyleAndRefillTheList(benchmark::State& state) {
+    LibraryWindow w;
+    int seed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!writeKeys(drawIni(), nearTheEnd, style(++seed).entries()))
+            state.SkipWithError("the style could not be put back");
+        w.list->setText(nearTheEnd);
+        state.ResumeTiming();
+        w.window->styleLibrary().cmdmoins_Click();
+    }
+    writeKeys(drawIni(), nearTheEnd, style(0).entries());
 }
 
 } // namespace
@@ -116,5 +179,9 @@ BENCHMARK(ListSections)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadOneValue)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadOneStyle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveOneStyle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SaveOneStyleThroughTheWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DeleteOneStyleAndRefillTheList)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return runWidgetBenchmarks(argc, argv);
+}

@@ -5,8 +5,10 @@
 // control libraries built beside the benchmark in bin/controls (argument 1).
 
 #include "hosting/controlhost.h"
+#include "logic/stylerecord.h"
 #include "services/clock.h"
 #include "services/scripted.h"
+#include "widgetmain.h"
 #include "window/frmdegcolor.h"
 
 #include <QApplication>
@@ -21,10 +23,28 @@
 
 namespace {
 
-const char kStyle[] = "[Sunset]\r\nSliderValueR=255\r\nSliderValueG=128\r\nSliderValueB=0\r\n"
-                      "SliderValueN=236\r\nSliderValueStart=0\r\nSliderValueStop=4500\r\n"
-                      "SliderValueBand=50\r\nOptValue0=True\r\nOptValue1=False\r\n"
-                      "ObjName=[OBJECT]\r\nModLine=1\r\nMoreXR=1\r\nMoreXG=1\r\nMoreXB=1\r\n";
+// The one style of the library, as the designer saves it.
+QByteArray sunset() {
+    using designer::StyleKey;
+    designer::StyleRecord style;
+    const std::pair<StyleKey, int> numbers[] = {{StyleKey::SliderValueR, 255},
+                                                {StyleKey::SliderValueG, 128},
+                                                {StyleKey::SliderValueB, 0},
+                                                {StyleKey::SliderValueN, 236},
+                                                {StyleKey::SliderValueStart, 0},
+                                                {StyleKey::SliderValueStop, 4500},
+                                                {StyleKey::SliderValueBand, 50},
+                                                {StyleKey::ModLine, 1},
+                                                {StyleKey::MoreXR, 1},
+                                                {StyleKey::MoreXG, 1},
+                                                {StyleKey::MoreXB, 1}};
+    for (const auto& [key, value] : numbers)
+        style.setInteger(key, value);
+    style.setYesNo(StyleKey::OptValue0, true);
+    style.setYesNo(StyleKey::OptValue1, false);
+    style.setText(StyleKey::ObjName, QStringLiteral("[OBJECT]"));
+    return style.sectionText(QStringLiteral("Sunset"));
+}
 
 struct Bench {
     explicit Bench(bool builtControls = false)
@@ -33,12 +53,12 @@ struct Bench {
                              : QStringList{}) {
         QFile file(folder.filePath(QStringLiteral("Draw.ini")));
         if (file.open(QIODevice::WriteOnly))
-            file.write(kStyle);
+            file.write(sunset());
     }
     std::unique_ptr<designer::FrmDegColor> open() {
         designer::WindowServices services{
             boxes,     clock, clipboard, host, folder.filePath(QStringLiteral("Draw.ini")),
-            QString(), [] {}};
+            QString(), [] {}, random};
         auto window = std::make_unique<designer::FrmDegColor>(services);
         window->Form_Load();
         window->show();
@@ -51,6 +71,7 @@ struct Bench {
     platform::ScriptedMessageBoxes boxes;
     platform::SteadyClock clock;
     platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
     platform::ControlHost host;
 };
 
@@ -81,11 +102,5 @@ BENCHMARK(StartUpToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -9,7 +9,8 @@ PACKAGES=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth xclip xdotool
+  libxcb1-dev x11-utils
   fonts-liberation2 fontconfig
   clang-format
 )

@@ -4,6 +4,8 @@
 #include "services/clipboard.h"
 #include "services/clock.h"
 #include "services/messagebox.h"
+#include "services/randomsource.h"
+#include "wallpaper/desktopwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QApplication>
@@ -16,14 +18,22 @@ int main(int argc, char* argv[]) {
     platform::QtMessageBoxService messageBoxes;
     platform::SteadyClock clock;
     platform::SystemClipboard clipboard;
+    platform::TimeOfDayClock timeOfDay;
+    platform::ClockSeededRandom random(timeOfDay);
     const platform::ControlHost controlHost;
+    // "Exit" leaves the event loop: main returns and the application object
+    // goes down normally, which hands copied text to the desktop's clipboard
+    // manager.
     designer::WindowServices services{messageBoxes,
                                       clock,
                                       clipboard,
                                       controlHost,
                                       designer::defaultProfilePath(),
                                       designer::defaultProcedureSourcePath(),
-                                      [] { QApplication::exit(0); }};
+                                      [] { QApplication::exit(0); },
+                                      random};
+    platform::SystemWallpaper wallpaper;
+    services.wallpaper = &wallpaper;
 
     designer::FrmDegColor window(services);
     window.Form_Load();

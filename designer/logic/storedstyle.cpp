@@ -1,7 +1,6 @@
 #include "logic/storedstyle.h"
 
-#include "logic/textforms.h"
-#include "module1/profilevalue.h"
+#include "logic/profilevalue.h"
 #include "profile/profile.h"
 
 namespace designer {
@@ -14,36 +13,21 @@ QStringList listStyleNames(const QString& file) {
     return names;
 }
 
-namespace {
-
-vb::Long divisorOrOne(const QString& text) {
-    const std::optional<vb::Long> value = parseInteger(text);
-    return value && *value > 0 ? *value : 1;
+StyleRecord readStoredStyle(const QString& file, const QString& section) {
+    StyleRecord record;
+    for (const StyleKey key : styleKeysInLoadOrder())
+        record.setText(key, ReadProfileValue(section, styleKeyName(key), file));
+    return record;
 }
 
-} // namespace
+bool saveStoredStyle(const QString& file, const QString& section, const StyleRecord& record) {
+    return platform::profile::writeKeys(file, section, record.entries());
+}
 
-StoredStyle readStoredStyle(const QString& file, const QString& section) {
-    const auto read = [&](const char* key) {
-        return module1::ReadProfileValue(section, QString::fromLatin1(key), file);
-    };
-    StoredStyle s;
-    // The keys are read in the order the loading names them.
-    s.r = parseInteger(read("SliderValueR"));
-    s.g = parseInteger(read("SliderValueG"));
-    s.b = parseInteger(read("SliderValueB"));
-    s.n = parseInteger(read("SliderValueN"));
-    s.band = parseInteger(read("SliderValueBand"));
-    s.start = parseInteger(read("SliderValueStart"));
-    s.stop = parseInteger(read("SliderValueStop"));
-    s.optStop0 = parseYesNo(read("OptValue0"));
-    s.optStop1 = parseYesNo(read("OptValue1"));
-    s.objName = read("ObjName");
-    s.modLine = parseInteger(read("ModLine"));
-    s.moreXR = divisorOrOne(read("MoreXR"));
-    s.moreXG = divisorOrOne(read("MoreXG"));
-    s.moreXB = divisorOrOne(read("MoreXB"));
-    return s;
+bool deleteStoredStyle(const QString& file, const QString& section) {
+    if (!platform::profile::isWritableSectionName(section))
+        return false;
+    return platform::profile::deleteSection(file, section);
 }
 
 } // namespace designer

@@ -1,15 +1,12 @@
 #pragma once
-// Reading the style library for the editor: the names listed in the style
-// list, and one style's values as the editor applies them. Each value that
-// is missing or unusable is empty here, so the editor leaves its control as
-// it was, except where a fallback is defined (object name, ModLine, MoreX).
+// The style library in Draw.ini as the style list uses it: the names it
+// lists, one style read key by key for the editor, a style saved as one
+// update, and a style deleted. The file is opened anew by every call.
 
-#include "core/vb.h"
+#include "logic/stylerecord.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 namespace designer {
 
@@ -17,19 +14,20 @@ namespace designer {
 // shows them. An empty name ("[]" in a hand-edited file) ends the list.
 QStringList listStyleNames(const QString& file);
 
-struct StoredStyle {
-    std::optional<vb::Long> r, g, b, n, band, start, stop;
-    std::optional<bool> optStop0, optStop1;
-    QString objName; // as read; empty when missing or empty
-    std::optional<vb::Long> modLine;
-    // Never empty: a value that is not a number above 0 is taken as 1.
-    vb::Long moreXR = 1, moreXG = 1, moreXB = 1;
+// The values of the section, read key by key in the order of a load from
+// the file as it is now; a missing key reads as the empty text.
+StyleRecord readStoredStyle(const QString& file, const QString& section);
 
-    // Whether the ModLine slider must be put back to 1 after the load.
-    bool modLineNeedsReset() const { return !modLine || *modLine < 1; }
-};
+// Writes the fourteen keys into the section (created at the end of the file
+// when missing; existing keys rewritten in place) as one update: afterwards
+// the file holds either the whole new style or, when the write fails,
+// exactly what it held before. The write fails on a name or text that the file cannot hold
+// (a line break, an empty or over-long name; see profile/profile.h). True
+// when it was written.
+bool saveStoredStyle(const QString& file, const QString& section, const StyleRecord& record);
 
-// The values of the section, read key by key from the file as it is now.
-StoredStyle readStoredStyle(const QString& file, const QString& section);
+// Removes the first section of that name with all its keys. A name that is
+// empty or only blanks names no style and removes nothing.
+bool deleteStoredStyle(const QString& file, const QString& section);
 
 } // namespace designer

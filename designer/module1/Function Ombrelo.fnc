@@ -17,15 +17,27 @@
 ' StopY       last position at which a band may start (usually
 '             Obj.ScaleHeight; named StopY because Stop is a keyword)
 ' ModLine     1 paints solid bands; 2 or more paints only part of each band
-'             and leaves a line pattern
+'             and leaves a line pattern; 0 paints nothing
 ' AutoRedraw  True paints into the persistent picture, False on the screen
 '             only; any other value leaves the object's setting alone
 ' MoreXR/G/B  divisors (1..20) of the red, green and blue level; values out of
 '             that range come back corrected in your variables
 '
-' The procedure never raises an error: whatever cannot be done (a property the
-' object lacks, a number too large for an Integer) is left out and the rest of
-' the gradient is still painted.
+' Pass Integer variables or constants. The arguments are taken by reference:
+' a variable of another type (Long, Single) is refused with "ByRef argument
+' type mismatch", and an expression is turned into an Integer at the call
+' itself. So Picture1.ScaleHeight of an object taller than 32767 scale units
+' (2184 pixels at 15 twips per pixel) stops your program at the call with an
+' overflow, before the procedure runs.
+'
+' Inside, the procedure never raises an error: whatever cannot be done (a
+' property the object lacks, a number too large for an Integer) is left out
+' and the rest of the gradient is still painted. Compiled with the advanced
+' option "Remove Integer Overflow Checks", numbers too large for an Integer
+' wrap around instead of being left out, and those cases paint differently.
+'
+' Line paints with the object's DrawWidth and DrawMode: leave them at 1 and
+' 13 (Copy Pen) to get the gradient that the designer shows.
 '==============================================================================
 Public Sub Ombrelo(Obj As Object, R As Integer, G As Integer, B As Integer, N As Integer, Band As Integer, Start As Integer, StopY As Integer, ModLine As Integer, AutoRedraw As Integer, MoreXR As Integer, MoreXG As Integer, MoreXB As Integer)
     Dim H As Integer, W As Integer, P As Integer
@@ -53,9 +65,11 @@ Public Sub Ombrelo(Obj As Object, R As Integer, G As Integer, B As Integer, N As
     W = Obj.ScaleWidth
 
     ' Each level moves by (N - start level) * Band / H per band, so that it
-    ' reaches N at Start + H. When (N - level) * Band is too large for an
-    ' Integer, that channel keeps its start level. An object of height 0 gets
-    ' only its first band: the levels would have to move endlessly.
+    ' reaches N at Start + H. When N - start level or (N - start level) * Band
+    ' is too large for an Integer, that channel keeps its start level. An
+    ' object of height 0 gets only its first band (the levels would have to
+    ' move endlessly), unless every channel's step overflowed: then all its
+    ' bands are painted with the start levels.
     Err.Clear
     P = (N - R) * Band
     If Err.Number = 0 Then

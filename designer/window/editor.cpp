@@ -3,10 +3,11 @@
 #include "logic/stopheight.h"
 #include "picturebox/olecolor.h"
 #include "ui_frmdegcolor.h"
+#include "window/focuspass.h"
 #include "window/preview.h"
 
 #include <QEvent>
-#include <QTimer>
+#include <QFocusEvent>
 
 namespace designer {
 
@@ -220,20 +221,18 @@ double EditorHandlers::previewScaleHeight() const {
     return form_.ui.Picture2->scaleHeight();
 }
 
-void EditorHandlers::Text2_GotFocus() {
-    form_.ui.Text2->setEnabled(false);
+void EditorHandlers::Text2_GotFocus(Qt::FocusReason reason) {
+    passFocusOn(form_.ui.Text2, reason);
 }
 
 void EditorHandlers::Text2_LostFocus() {
-    // After the focus change is complete: enabling the box inside it would
-    // hand the focus straight back.
-    QTimer::singleShot(0, this, [this] { form_.ui.Text2->setEnabled(true); });
+    enableAfterFocusChange(form_.ui.Text2);
 }
 
 bool EditorHandlers::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_.ui.Text2) {
         if (event->type() == QEvent::FocusIn)
-            Text2_GotFocus();
+            Text2_GotFocus(static_cast<QFocusEvent*>(event)->reason());
         else if (event->type() == QEvent::FocusOut)
             Text2_LostFocus();
     }

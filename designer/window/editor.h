@@ -45,7 +45,7 @@ public:
     void Check2_Click();
     void Check3_Click();
     void OptStop_Click(int index);
-    void Text2_GotFocus();
+    void Text2_GotFocus(Qt::FocusReason reason = Qt::OtherFocusReason);
     void Text2_LostFocus();
 
     // The preview's inner height in twips, as the stop method takes it.

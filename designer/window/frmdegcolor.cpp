@@ -3,12 +3,17 @@
 #include "module1/ombrelo.h"
 #include "module1/versioncaption.h"
 #include "ui_frmdegcolor.h"
+#include "window/codeexport.h"
+#include "window/defaultsetting.h"
 #include "window/editor.h"
 #include "window/formcontext.h"
 #include "window/fullscreen.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
+#include "window/randomstyle.h"
+#include "window/stylelibrary.h"
 #include "window/stylelist.h"
+#include "window/wallpaper.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -64,13 +69,33 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
         FormContext{*ui_, style_, services_, *hosted_, {ui_->OptStop_0, ui_->OptStop_1}});
     preview_ = std::make_unique<PreviewHandlers>(*context_);
     editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
-    styleList_ = std::make_unique<StyleListHandlers>(*context_);
+    createStyleHandlers();
+    random_ = std::make_unique<RandomStyleHandlers>(
+        RandomStyleControls{*hosted_,
+                            {{{ui_->CheckR, ui_->CheckRXT, ui_->SliderR},
+                              {ui_->CheckG, ui_->CheckGXT, ui_->SliderG},
+                              {ui_->CheckB, ui_->CheckBXT, ui_->SliderB},
+                              {ui_->CheckN, ui_->CheckWXT, ui_->SliderN}}},
+                            {{{ui_->CheckMR, ui_->SliderMR},
+                              {ui_->CheckMG, ui_->SliderMG},
+                              {ui_->CheckMB, ui_->SliderMB}}},
+                            {ui_->Check1, ui_->SliderBand},
+                            {ui_->ChkModLine, ui_->SliderModLine},
+                            ui_->lstStyle,
+                            services_.random});
+    wallpaper_ = std::make_unique<WallpaperHandler>(
+        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+                       [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
+    codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
+        ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
+        services_.messageBoxes, services_.clipboard});
     fullScreen_ =
         std::make_unique<FullScreenPreview>(FullScreenInputs{style_, services_.clock, *this});
 
     placeHostedControls();
     editor_->connectControls();
     styleList_->connectControls();
+    codeExport_->connectControls();
     connect(ui_->txtObjName, &QLineEdit::textChanged, this,
             [this] { preview_->txtObjName_Change(); });
     connect(ui_->txtFunction, &QLineEdit::textChanged, this,
@@ -84,6 +109,23 @@ FrmDegColor::~FrmDegColor() {
     // it is taken down may reach them.
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
+}
+
+void FrmDegColor::createStyleHandlers() {
+    Ui::FrmDegColor& ui = *ui_;
+    const StyleEditorControls editor{ui.SliderR,    ui.SliderG,       ui.SliderB,
+                                     ui.SliderN,    ui.SliderStart,   ui.SliderStop,
+                                     ui.SliderBand, ui.SliderModLine, ui.SliderMR,
+                                     ui.SliderMG,   ui.SliderMB,      {ui.OptStop_0, ui.OptStop_1},
+                                     ui.txtObjName};
+    styleList_ = std::make_unique<StyleListHandlers>(
+        StyleListControls{ui.Filename, ui.lstStyle, ui.lblNbStyle, ui.Check2, editor});
+    styleLibrary_ = std::make_unique<StyleLibraryHandlers>(StyleLibraryControls{
+        ui.Filename, ui.lstStyle, editor, services_.messageBoxes, *styleList_});
+    defaultSetting_ = std::make_unique<DefaultSettingHandlers>(
+        DefaultSettingControls{services_.messageBoxes, *editor_, ui.OptStop_0, ui.SliderStart,
+                               ui.SliderStop, ui.SliderBand, ui.SliderModLine, ui.Check1, ui.CheckN,
+                               ui.CheckWXT, ui.CheckRXT, ui.CheckGXT, ui.CheckBXT, ui.Check3});
 }
 
 void FrmDegColor::placeHostedControls() {
@@ -112,16 +154,17 @@ void FrmDegColor::wireButtons() {
     frame(ui_->asxToolbar15, [this] { Velmira12_Click(); });
     caption("Velmira12", [this] { Velmira12_Click(); });
     caption("Command5", [this] { preview_->Command5_Click(); });
-    frame(ui_->asxToolbar2, [this] { styleList_->Command2_Click(); });
-    caption("Command2", [this] { styleList_->Command2_Click(); });
+    frame(ui_->asxToolbar2, [this] { defaultSetting_->Command2_Click(); });
+    caption("Command2", [this] { defaultSetting_->Command2_Click(); });
     frame(ui_->asxToolbar4, [this] { Command3_Click(); });
     caption("Command3", [this] { Command3_Click(); });
     caption("RndStyle", [this] { RndStyle_Click(); });
     frame(ui_->button, [this] { cmdCopy_Click(); });
     caption("cmdCopy", [this] { cmdCopy_Click(); });
     caption("Command4", [this] { Command4_Click(); });
-    connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleList_->cmdPlus_Click(); });
-    connect(ui_->cmdmoins, &QToolButton::clicked, this, [this] { styleList_->cmdmoins_Click(); });
+    connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleLibrary_->cmdPlus_Click(); });
+    connect(ui_->cmdmoins, &QToolButton::clicked, this,
+            [this] { styleLibrary_->cmdmoins_Click(); });
 }
 
 void FrmDegColor::Form_Load() {
@@ -167,6 +210,26 @@ void FrmDegColor::Command1_Click() {
 
 void FrmDegColor::cmdFullScreen_Click() {
     fullScreen_->open();
+}
+
+void FrmDegColor::Command3_Click() {
+    random_->Command3_Click();
+}
+
+void FrmDegColor::RndStyle_Click() {
+    random_->RndStyle_Click();
+}
+
+void FrmDegColor::Velmira12_Click() {
+    wallpaper_->Velmira12_Click();
+}
+
+void FrmDegColor::cmdCopy_Click() {
+    codeExport_->cmdCopy_Click();
+}
+
+void FrmDegColor::Command4_Click() {
+    codeExport_->Command4_Click();
 }
 
 void FrmDegColor::centreOnScreen() {

@@ -17,11 +17,16 @@ class FrmDegColor;
 
 namespace designer {
 
+class CodeExportHandlers;
+class DefaultSettingHandlers;
 class EditorHandlers;
 class FullScreenPreview;
 class HostedControls;
 class PreviewHandlers;
+class RandomStyleHandlers;
+class StyleLibraryHandlers;
 class StyleListHandlers;
+class WallpaperHandler;
 struct FormContext;
 
 class FrmDegColor : public QWidget {
@@ -37,18 +42,22 @@ public:
     EditorHandlers& editor() { return *editor_; }
     PreviewHandlers& preview() { return *preview_; }
     StyleListHandlers& styleList() { return *styleList_; }
+    StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
+    DefaultSettingHandlers& defaultSetting() { return *defaultSetting_; }
     HostedControls& hosted() { return *hosted_; }
+    CodeExportHandlers& codeExport() { return *codeExport_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
     // "FullScreen Preview" (its frame, its caption, a double-click on the
     // preview box).
     void cmdFullScreen_Click();
-    void Velmira12_Click() {}
-    void Command3_Click() {}
-    void RndStyle_Click() {}
-    void cmdCopy_Click() {}
-    void Command4_Click() {}
+    // "Set as WallPaper".
+    void Velmira12_Click();
+    void Command3_Click();
+    void RndStyle_Click();
+    void cmdCopy_Click();
+    void Command4_Click();
 
 protected:
     // The first showing tells of controls that could not be created, once
@@ -56,6 +65,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createStyleHandlers();
     void placeHostedControls();
     void wireButtons();
     void paintBackground();
@@ -69,6 +79,11 @@ private:
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;
+    std::unique_ptr<StyleLibraryHandlers> styleLibrary_;
+    std::unique_ptr<DefaultSettingHandlers> defaultSetting_;
+    std::unique_ptr<RandomStyleHandlers> random_;
+    std::unique_ptr<WallpaperHandler> wallpaper_;
+    std::unique_ptr<CodeExportHandlers> codeExport_;
     std::unique_ptr<FullScreenPreview> fullScreen_;
 };
 

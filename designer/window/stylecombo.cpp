@@ -18,6 +18,9 @@ StyleCombo::StyleCombo(QWidget* parent)
     edit_->setObjectName(QStringLiteral("lstStyleEdit"));
     list_->setObjectName(QStringLiteral("lstStyleList"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every name takes one line of the same font: the list need not lay out
+    // each of a large library's names to know their heights.
+    list_->setUniformItemSizes(true);
     connect(list_, &QListWidget::currentRowChanged, this, &StyleCombo::currentRowChanged);
 }
 

@@ -1,8 +1,13 @@
 #include "window/stylelist.h"
 
 #include "logic/storedstyle.h"
-#include "ui_frmdegcolor.h"
 #include "window/stylecombo.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
 
 #include <limits>
 
@@ -10,63 +15,59 @@ namespace designer {
 
 namespace {
 
-void applyValue(QSlider* slider, const std::optional<vb::Long>& value) {
-    // A value beyond the slider's range stops at its end.
-    if (value)
-        slider->setValue(static_cast<int>(*value));
-}
+// The order in which a load sets the controls.
+constexpr StyleKey kApplyOrder[] = {
+    StyleKey::SliderValueStart, StyleKey::SliderValueStop, StyleKey::SliderValueR,
+    StyleKey::SliderValueG,     StyleKey::SliderValueB,    StyleKey::SliderValueN,
+    StyleKey::SliderValueBand,  StyleKey::OptValue0,       StyleKey::OptValue1,
+    StyleKey::ObjName,          StyleKey::ModLine,         StyleKey::MoreXR,
+    StyleKey::MoreXG,           StyleKey::MoreXB};
+static_assert(std::size(kApplyOrder) == styleKeyCount);
 
 } // namespace
 
-StyleListHandlers::StyleListHandlers(FormContext& form)
-    : form_(form) {}
+StyleListHandlers::StyleListHandlers(const StyleListControls& controls)
+    : c_(controls) {}
 
 void StyleListHandlers::connectControls() {
-    Ui::FrmDegColor& ui = form_.ui;
-    QObject::connect(ui.Filename, &QLineEdit::textChanged, ui.lstStyle,
+    QObject::connect(c_.Filename, &QLineEdit::textChanged, c_.lstStyle,
                      [this] { Filename_Change(); });
-    QObject::connect(ui.lstStyle, &StyleCombo::clicked, ui.lstStyle, [this] { lstStyle_Click(); });
+    QObject::connect(c_.lstStyle, &StyleCombo::clicked, c_.lstStyle, [this] { lstStyle_Click(); });
 }
 
 void StyleListHandlers::Filename_Change() {
-    Ui::FrmDegColor& ui = form_.ui;
-    ui.lstStyle->clear();
-    for (const QString& name : listStyleNames(ui.Filename->text()))
-        ui.lstStyle->addItem(name);
+    c_.lstStyle->clear();
+    for (const QString& name : listStyleNames(c_.Filename->text()))
+        c_.lstStyle->addItem(name);
     // The listing buffer holds fewer names than an Integer counts.
     styleCount_ = static_cast<vb::Integer>(
-        std::min<int>(ui.lstStyle->count(), std::numeric_limits<vb::Integer>::max()));
-    ui.lblNbStyle->setText(QString::number(styleCount_));
+        std::min<int>(c_.lstStyle->count(), std::numeric_limits<vb::Integer>::max()));
+    c_.lblNbStyle->setText(QString::number(styleCount_));
 }
 
 void StyleListHandlers::lstStyle_Click() {
-    Ui::FrmDegColor& ui = form_.ui;
-    ui.Check2->setChecked(true);
-    const StoredStyle s = readStoredStyle(ui.Filename->text(), ui.lstStyle->text());
-    applyValue(ui.SliderStart, s.start);
-    applyValue(ui.SliderStop, s.stop);
-    applyValue(ui.SliderR, s.r);
-    applyValue(ui.SliderG, s.g);
-    applyValue(ui.SliderB, s.b);
-    applyValue(ui.SliderN, s.n);
-    applyValue(ui.SliderBand, s.band);
-    applyOption(0, s.optStop0);
-    applyOption(1, s.optStop1);
-    ui.txtObjName->setText(s.objName);
-    applyValue(ui.SliderModLine, s.modLine);
-    ui.SliderMR->setValue(static_cast<int>(s.moreXR));
-    ui.SliderMG->setValue(static_cast<int>(s.moreXG));
-    ui.SliderMB->setValue(static_cast<int>(s.moreXB));
-    if (ui.txtObjName->text().isEmpty())
-        ui.txtObjName->setText(QStringLiteral("[OBJECT]"));
-    if (s.modLineNeedsReset())
-        ui.SliderModLine->setValue(1);
+    c_.Check2->setChecked(true);
+    const StyleRecord s = readStoredStyle(c_.Filename->text(), c_.lstStyle->text());
+    for (const StyleKey key : kApplyOrder) {
+        if (key == StyleKey::OptValue0 || key == StyleKey::OptValue1) {
+            applyOption(key == StyleKey::OptValue0 ? 0 : 1, s.yesNo(key));
+        } else if (key == StyleKey::ObjName) {
+            c_.editor.txtObjName->setText(s.text(key));
+        } else if (const std::optional<vb::Long> value = s.integer(key)) {
+            // A value beyond the slider's range stops at its end.
+            c_.editor.slider(key)->setValue(static_cast<int>(*value));
+        }
+    }
+    if (c_.editor.txtObjName->text().isEmpty())
+        c_.editor.txtObjName->setText(QStringLiteral("[OBJECT]"));
+    if (s.fallsBack(StyleKey::ModLine))
+        c_.editor.SliderModLine->setValue(1);
 }
 
 void StyleListHandlers::applyOption(int index, const std::optional<bool>& selected) {
     if (!selected)
         return;
-    QRadioButton* option = form_.OptStop[index];
+    QRadioButton* option = c_.editor.OptStop[index];
     if (*selected) {
         option->setChecked(true);
         return;

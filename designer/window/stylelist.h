@@ -3,13 +3,29 @@
 // changes, and loading the chosen style into the editor controls (whose own
 // handlers then bring the current style and the preview up to date).
 
-#include "window/formcontext.h"
+#include "core/vb.h"
+#include "window/stylecontrols.h"
+
+#include <optional>
+
+class QCheckBox;
+class QLabel;
 
 namespace designer {
 
+class StyleCombo;
+
+struct StyleListControls {
+    QLineEdit* Filename;
+    StyleCombo* lstStyle;
+    QLabel* lblNbStyle;
+    QCheckBox* Check2; // automatic preview, turned on by a load
+    StyleEditorControls editor;
+};
+
 class StyleListHandlers {
 public:
-    explicit StyleListHandlers(FormContext& form);
+    explicit StyleListHandlers(const StyleListControls& controls);
 
     void connectControls();
 
@@ -18,17 +34,12 @@ public:
     // Loads the style named in the edit field of lstStyle.
     void lstStyle_Click();
 
-    // Saving, deleting and the default configuration are not available yet.
-    void cmdPlus_Click() {}
-    void cmdmoins_Click() {}
-    void Command2_Click() {}
-
     int styleCount() const { return styleCount_; }
 
 private:
     void applyOption(int index, const std::optional<bool>& selected);
 
-    FormContext& form_;
+    StyleListControls c_;
     vb::Integer styleCount_ = 0;
 };
 

@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTextEdit>
 
+using designer::test::engineRendering;
 using designer::test::styleSection;
 using designer::test::WindowFixture;
 
@@ -32,16 +33,6 @@ const QByteArray kSunset = styleSection(QStringLiteral("Sunset"), 255, 128, 0, 2
                                         false, QStringLiteral("Picture1"), 2, 1, 2, 3);
 const QByteArray kMarine = styleSection(QStringLiteral("Marine"), 0, 64, 300, 100, 150, 1200, 20,
                                         true, QStringLiteral("Me.Picture1"), 1, 4, 4, 4);
-
-// What the engine paints on a fresh box of the preview's size.
-QImage engineRendering(platform::PictureBox& shown, module1::GradientStyle style) {
-    platform::PictureBox box;
-    box.setPixelRatioOverride(1);
-    box.setBorderStyle(shown.borderStyle());
-    box.resize(shown.size());
-    module1::Ombrelo(box, style);
-    return box.image();
-}
 
 // A box's size filled with its background colour.
 QImage emptyBox(platform::PictureBox& box) {

@@ -4,8 +4,10 @@
 
 #include "hosting/controlhost.h"
 #include "services/scripted.h"
+#include "wallpaper/scriptedwallpaper.h"
 #include "window/frmdegcolor.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -15,6 +17,10 @@ class QLineEdit;
 class QSlider;
 class QCheckBox;
 class QRadioButton;
+
+namespace platform {
+class PictureBox;
+}
 
 namespace designer::test {
 
@@ -28,6 +34,8 @@ public:
     void writeProfile(const QByteArray& content);
     // Writes the procedure source beside the profile.
     void writeProcedureSource(const QByteArray& content);
+    // The window copies to this clipboard instead of the recording one.
+    void useClipboard(platform::Clipboard& other) { clipboardInUse_ = &other; }
     // Creates the window, loads it and shows it.
     FrmDegColor& start();
 
@@ -46,9 +54,12 @@ public:
     platform::ScriptedMessageBoxes boxes;
     platform::ManualClock clock;
     platform::MemoryClipboard clipboard;
+    platform::ScriptedRandom random;
+    platform::RecordingWallpaper wallpaper;
     int exits = 0;
 
 private:
+    platform::Clipboard* clipboardInUse_ = &clipboard;
     QTemporaryDir dir_;
     QTemporaryDir emptyRegistry_;
     std::unique_ptr<platform::ControlHost> host_;
@@ -59,5 +70,8 @@ private:
 QByteArray styleSection(const QString& name, int r, int g, int b, int n, int start, int stop,
                         int band, bool heightMethod, const QString& objName, int modLine,
                         int moreXR, int moreXG, int moreXB);
+
+// What the engine paints for style on a fresh box of shown's size.
+QImage engineRendering(platform::PictureBox& shown, module1::GradientStyle style);
 
 } // namespace designer::test

@@ -12,6 +12,8 @@ class Clipboard;
 class Clock;
 class ControlHost;
 class MessageBoxService;
+class RandomSource;
+class WallpaperService;
 } // namespace platform
 
 namespace designer {
@@ -24,6 +26,9 @@ struct WindowServices {
     QString profilePath;         // the style library, Draw.ini
     QString procedureSourcePath; // "Function Ombrelo.fnc"; may be missing
     std::function<void()> endProgram;
+    platform::RandomSource& random; // reseeded from the time of day
+    // Makes the saved bitmap the desktop wallpaper; none: not done.
+    platform::WallpaperService* wallpaper = nullptr;
 };
 
 // Draw.ini beside the program when its folder is writable (a build tree, a

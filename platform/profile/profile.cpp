@@ -65,6 +65,8 @@ bool writeKeys(const QString& file, const QString& section, const KeyValueList& 
     if (contents.status == FileContents::Status::Unreadable)
         return false;
     ProfileDocument document(std::move(contents.bytes));
+    if (!document.canRewrite())
+        return false;
     document.setValues(section, entries);
     return access.replace(file, document.bytes());
 }
@@ -78,6 +80,8 @@ bool deleteSection(const QString& file, const QString& section, FileAccess& acce
     ProfileDocument document(std::move(contents.bytes));
     if (!document.removeSection(section))
         return true;
+    if (!document.canRewrite())
+        return false;
     return access.replace(file, document.bytes());
 }
 

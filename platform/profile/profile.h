@@ -6,10 +6,10 @@
 // read here, and what is written here reads back unchanged in both.
 //
 // A write either stores everything it was given or leaves the file exactly
-// as it was and returns false: when the file cannot be read or written, and
-// when a name or value could not be stored safely (a line break or NUL in
-// it, a key that would not read back as that key, an empty or over-long
-// section name).
+// as it was and returns false: when the file cannot be read or written, when
+// a name or value could not be stored safely (a line break or NUL in it, a
+// key that would not read back as that key, an empty or over-long section
+// name), and when the file is UTF-16 that is not well-formed.
 
 #include "profile/fileaccess.h"
 #include "profile/profiledocument.h"

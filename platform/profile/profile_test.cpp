@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -102,6 +103,32 @@ TEST_F(ProfileFile, OtherEncodingsAndLineEndings) {
     ASSERT_TRUE(writeString(bom, "caf\u00e9", "k", "\u00e9"));
     EXPECT_EQ(fileBytes(bom),
               "\xEF\xBB\xBF[Caf\xC3\xA9]\nObjName=\xE6\x97\xA5\xE6\x9C\xAC\nk=\xC3\xA9\n");
+}
+
+TEST_F(ProfileFile, UnicodeFileFromWindowsStaysUnicode) {
+    QStringEncoder utf16(QStringConverter::Utf16LE);
+    const auto unicode = [&](const QString& text) {
+        return "\xFF\xFE" + QByteArray(utf16.encode(text));
+    };
+    const QString text = "[Caf\u00e9]\r\nObjName=\u65e5\u672c\r\nModLine=3\r\n\x1A";
+    putFile(path, unicode(text));
+    EXPECT_EQ(sectionNames(path), QStringList({"Caf\u00e9"}));
+    EXPECT_EQ(readString(path, "CAF\u00c9", "ObjName"), "\u65e5\u672c");
+    ASSERT_TRUE(writeKeys(path, "caf\u00e9", {{"ModLine", "4"}, {"MoreXR", "2"}}));
+    ASSERT_TRUE(writeString(path, "Neu", "ObjName", "\u00fc"));
+    EXPECT_EQ(fileBytes(path), unicode("[Caf\u00e9]\r\nObjName=\u65e5\u672c\r\nModLine=4\r\n"
+                                       "MoreXR=2\r\n[Neu]\r\nObjName=\u00fc\r\n\x1A"));
+    ASSERT_TRUE(deleteSection(path, "Caf\u00e9"));
+    EXPECT_EQ(fileBytes(path), unicode("[Neu]\r\nObjName=\u00fc\r\n\x1A"));
+
+    // Half of a character at the end: readable, but never rewritten.
+    const QByteArray cut = unicode("[A]\r\nk=1\r\n") + 'x';
+    putFile(path, cut);
+    EXPECT_EQ(readString(path, "A", "k"), "1");
+    EXPECT_FALSE(writeString(path, "A", "k", "2"));
+    EXPECT_FALSE(deleteSection(path, "A"));
+    EXPECT_TRUE(deleteSection(path, "missing"));
+    EXPECT_EQ(fileBytes(path), cut);
 }
 
 TEST_F(ProfileFile, AwkwardStyleNamesRoundTrip) {

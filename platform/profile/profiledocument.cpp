@@ -12,6 +12,20 @@ namespace platform::profile {
 namespace {
 
 constexpr QByteArrayView byteOrderMark = "\xEF\xBB\xBF";
+constexpr QByteArrayView littleEndianMark = "\xFF\xFE";
+constexpr QByteArrayView bigEndianMark = "\xFE\xFF";
+
+std::optional<QStringConverter::Encoding> wideEncodingOf(QByteArrayView bytes) {
+    if (bytes.startsWith(littleEndianMark))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith(bigEndianMark))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+// A leading U+FEFF of the text after the mark is text, not a second mark.
+constexpr auto keepEveryCharacter =
+    QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless;
 
 char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -58,9 +72,29 @@ struct ProfileDocument::NameKey {
 };
 
 ProfileDocument::ProfileDocument(QByteArray fileBytes)
-    : m_bytes(std::move(fileBytes)) {
+    : m_bytes(std::move(fileBytes))
+    , m_wide(wideEncodingOf(m_bytes)) {
+    if (m_wide) {
+        const QByteArray file = std::move(m_bytes);
+        QStringDecoder decoder(*m_wide, keepEveryCharacter);
+        m_bytes =
+            QString(decoder.decode(QByteArrayView(file).sliced(littleEndianMark.size()))).toUtf8();
+        // Whatever UTF-8 cannot carry (half of a pair, a last odd byte)
+        // would not come back.
+        m_intact = bytes() == file;
+        return;
+    }
     if (QByteArrayView(m_bytes).startsWith(byteOrderMark))
         m_textBegin = byteOrderMark.size();
+}
+
+QByteArray ProfileDocument::bytes() const {
+    if (!m_wide)
+        return m_bytes;
+    QStringEncoder encoder(*m_wide, keepEveryCharacter);
+    const QByteArrayView mark =
+        *m_wide == QStringConverter::Utf16LE ? littleEndianMark : bigEndianMark;
+    return mark.toByteArray() + encoder.encode(decodeText(m_bytes, TextEncoding::Utf8));
 }
 
 QByteArrayView ProfileDocument::text() const {
@@ -69,7 +103,7 @@ QByteArrayView ProfileDocument::text() const {
 
 TextEncoding ProfileDocument::encoding() const {
     if (!m_encoding)
-        m_encoding = detectEncoding(text(), m_textBegin > 0);
+        m_encoding = m_wide ? TextEncoding::Utf8 : detectEncoding(text(), m_textBegin > 0);
     return *m_encoding;
 }
 
@@ -112,14 +146,16 @@ bool ProfileDocument::startsLine(qsizetype bracket) const {
     return lineBegin == m_textBegin || isLineBreak(data[lineBegin - 1]);
 }
 
-ProfileDocument::Section ProfileDocument::sectionAt(qsizetype bracket) const {
+std::optional<ProfileDocument::Section> ProfileDocument::sectionAt(qsizetype bracket) const {
     const QByteArrayView all(m_bytes);
+    const qsizetype lineEnd = findLineEnd(all, bracket + 1);
+    const auto name = sectionNameOf(all.sliced(bracket + 1, lineEnd - bracket - 1));
+    if (!name)
+        return std::nullopt;
     qsizetype lineBegin = bracket;
     while (lineBegin > m_textBegin && isBlank(static_cast<unsigned char>(all[lineBegin - 1])))
         --lineBegin;
-    const qsizetype lineEnd = findLineEnd(all, bracket + 1);
-    const QByteArrayView name = sectionNameOf(all.sliced(bracket + 1, lineEnd - bracket - 1));
-    return Section{lineBegin, name.data() - all.data(), name.size(), skipLineBreak(all, lineEnd),
+    return Section{lineBegin, name->data() - all.data(), name->size(), skipLineBreak(all, lineEnd),
                    all.size()};
 }
 
@@ -128,9 +164,11 @@ std::optional<ProfileDocument::Section> ProfileDocument::nextSection(qsizetype f
         const qsizetype bracket = findSectionBracket(m_bytes, pos, m_textBegin);
         if (bracket == m_bytes.size())
             break;
-        if (startsLine(bracket))
-            return sectionAt(bracket);
         pos = bracket + 1;
+        if (!startsLine(bracket))
+            continue;
+        if (auto section = sectionAt(bracket))
+            return section;
     }
     return std::nullopt;
 }
@@ -212,9 +250,11 @@ std::optional<ProfileDocument::Section> ProfileDocument::findSection(QStringView
         if (!startsLine(bracket) ||
             (wanted.ascii && surelyOtherName(m_bytes, bracket, wanted.lowerAscii)))
             continue;
-        Section section = sectionAt(bracket);
-        if (sameName(QByteArrayView(m_bytes).sliced(section.nameBegin, section.nameSize), wanted)) {
-            section.end = sectionEnd(section.bodyBegin);
+        auto section = sectionAt(bracket);
+        if (section &&
+            sameName(QByteArrayView(m_bytes).sliced(section->nameBegin, section->nameSize),
+                     wanted)) {
+            section->end = sectionEnd(section->bodyBegin);
             return section;
         }
     }
@@ -293,12 +333,18 @@ void ProfileDocument::setValues(QStringView section, const KeyValueList& entries
 QByteArray ProfileDocument::withSectionAppended(const QByteArray& name,
                                                 const std::vector<Entry>& entries) const {
     const QByteArrayView lineBreak = lineBreakOf(text());
-    QByteArray bytes = m_bytes;
-    if (!text().isEmpty() && !isLineBreak(text().back()))
+    // A file that ends in Ctrl+Z marks keeps them at its end, where the
+    // editors that put them there stop reading.
+    qsizetype end = m_bytes.size();
+    while (end > m_textBegin && m_bytes[end - 1] == '\x1A')
+        --end;
+    QByteArray bytes = m_bytes.first(end);
+    if (end > m_textBegin && !isLineBreak(bytes.back()))
         bytes += lineBreak;
     bytes.append('[').append(name).append(']').append(lineBreak);
     for (const Entry& entry : entries)
         appendKeyLine(bytes, entry, lineBreak);
+    bytes.append(QByteArrayView(m_bytes).sliced(end));
     return bytes;
 }
 

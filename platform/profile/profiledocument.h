@@ -10,12 +10,17 @@
 // them. With duplicate sections, or duplicate keys in a section, the first
 // one is the one that is read, written and deleted. Entries before the
 // first section belong to no section.
+//
+// A file in UTF-16 (a byte-order mark FF FE or FE FF, as Windows editors
+// save "Unicode" text) is held as UTF-8, which has the same lines, and
+// turned back into UTF-16 of the same byte order when it is written.
 
 #include "profile/textencoding.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringConverter>
 #include <QStringList>
 
 #include <limits>
@@ -34,7 +39,12 @@ class ProfileDocument {
 public:
     explicit ProfileDocument(QByteArray fileBytes = {});
 
-    const QByteArray& bytes() const { return m_bytes; }
+    // The file as it is now, byte for byte as read where nothing changed.
+    QByteArray bytes() const;
+    // False for a UTF-16 file that is not well-formed UTF-16 (half of a
+    // surrogate pair, an odd number of bytes): no edit of it could be
+    // written without changing lines the edit does not touch.
+    bool canRewrite() const { return m_intact; }
 
     // The section names in file order, duplicates and empty names included,
     // as long as each name with one character after it fits in the budget
@@ -78,7 +88,7 @@ private:
     QString decode(QByteArrayView raw) const;
     bool sameName(QByteArrayView raw, const NameKey& name) const;
     bool startsLine(qsizetype bracket) const;
-    Section sectionAt(qsizetype bracket) const;
+    std::optional<Section> sectionAt(qsizetype bracket) const;
     qsizetype sectionEnd(qsizetype from) const;
     std::optional<Section> nextSection(qsizetype from) const;
     std::optional<Section> findSection(QStringView name) const;
@@ -96,9 +106,11 @@ private:
     QByteArray withSectionRewritten(const Section& section,
                                     const std::vector<Entry>& entries) const;
 
-    QByteArray m_bytes;
+    QByteArray m_bytes;        // UTF-8 in place of a file's UTF-16
     qsizetype m_textBegin = 0; // after the byte-order mark
     mutable std::optional<TextEncoding> m_encoding;
+    std::optional<QStringConverter::Encoding> m_wide; // the file's UTF-16
+    bool m_intact = true;
 };
 
 } // namespace platform::profile

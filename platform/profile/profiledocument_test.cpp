@@ -3,6 +3,8 @@
 #include "profile/profiledocument.h"
 #include "profile/textencoding.h"
 
+#include <QStringEncoder>
+
 #include <gtest/gtest.h>
 
 using namespace platform::profile;
@@ -37,8 +39,72 @@ TEST(ProfileDocument, ReadsHandEditedLines) {
 
 TEST(ProfileDocument, SectionNameRunsToLastBracketOfItsLine) {
     const ProfileDocument document("[a]b] x\r\n\t[ [c] ]\r\n[no end\r\nk=v\r\n[]\r\n");
-    EXPECT_EQ(document.sectionNames(), QStringList({"a]b", "[c]", "no end", ""}));
-    EXPECT_EQ(document.value(u"NO END", u"k"), "v");
+    EXPECT_EQ(document.sectionNames(), QStringList({"a]b", "[c]", ""}));
+    // A "[" line without "]" opens nothing: what follows it stays in the
+    // section above, and so it does when that section is rewritten.
+    EXPECT_EQ(document.value(u"[C]", u"k"), "v");
+    EXPECT_EQ(document.value(u"no end", u"k"), std::nullopt);
+    EXPECT_EQ(afterWrite("[A]\n[B\nk=1\n[C]\n", "A", {{"k", "2"}}), "[A]\n[B\nk=2\n[C]\n");
+    EXPECT_EQ(afterRemove("[A]\n[B\nk=1\n[C]\n", "a"), "[C]\n");
+}
+
+TEST(ProfileDocument, CtrlZIsNeitherNameNorValue) {
+    const ProfileDocument document("[A]\r\nk=\x1A 1 \x1A\r\nq=\"\x1A\"\r\n\x1A[B\x1A]\r\nx=2\x1A");
+    EXPECT_EQ(document.sectionNames(), QStringList({"A", "B"}));
+    EXPECT_EQ(document.value(u"A", u"k"), "1");
+    EXPECT_EQ(document.value(u"A", u"q"), "\x1A");
+    EXPECT_EQ(document.value(u"b", u"x"), "2");
+    // A value with the mark at its ends is written so that it reads back.
+    EXPECT_EQ(ProfileDocument(afterWrite("", "S", {{"k", "\x1A"}})).value(u"S", u"k"), "\x1A");
+    // A new section goes in front of the marks that end the file.
+    EXPECT_EQ(afterWrite("[A]\r\nk=1\r\n\x1A", "B", {{"x", "2"}}),
+              "[A]\r\nk=1\r\n[B]\r\nx=2\r\n\x1A");
+    EXPECT_EQ(afterWrite("[A]\r\nk=1\x1A\x1A", "B", {{"x", "2"}}),
+              "[A]\r\nk=1\r\n[B]\r\nx=2\r\n\x1A\x1A");
+    EXPECT_EQ(afterWrite("\x1A", "B", {{"x", "2"}}), "[B]\r\nx=2\r\n\x1A");
+    EXPECT_EQ(afterWrite("[A]\r\nk=1\x1A", "A", {{"k", "5"}}), "[A]\r\nk=5");
+}
+
+namespace {
+
+QByteArray wide(QStringConverter::Encoding encoding, const QString& text) {
+    QStringEncoder encoder(encoding);
+    const QByteArray mark = encoding == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF";
+    return mark + QByteArray(encoder.encode(text));
+}
+
+} // namespace
+
+TEST(ProfileDocument, Utf16FilesReadAndStayUtf16) {
+    const QString text = "; Unicode\r\n[Caf\u00e9]\r\nObjName=\u65e5\u672c\U0001F600\r\n"
+                         "SliderValueR = 12 \r\n[Plain]\r\nk=v\r\n";
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        const QByteArray file = wide(encoding, text);
+        const ProfileDocument document(file);
+        EXPECT_TRUE(document.canRewrite());
+        EXPECT_EQ(document.bytes(), file);
+        EXPECT_EQ(document.sectionNames(), QStringList({"Caf\u00e9", "Plain"}));
+        EXPECT_EQ(document.value(u"CAF\u00c9", u"objname"), "\u65e5\u672c\U0001F600");
+        EXPECT_EQ(document.value(u"caf\u00e9", u"SliderValueR"), "12");
+
+        QString expected = text;
+        expected.replace("= 12 ", "= 7").append("[\u0100]\r\nk=\u00e9\r\n");
+        EXPECT_EQ(afterWrite(afterWrite(file, "Caf\u00c9", {{"SliderValueR", "7"}}), "\u0100",
+                             {{"k", "\u00e9"}}),
+                  wide(encoding, expected));
+        EXPECT_EQ(afterRemove(file, "Plain"), wide(encoding, text.left(text.indexOf("[Plain]"))));
+    }
+}
+
+TEST(ProfileDocument, MalformedUtf16ReadsButIsNotRewritten) {
+    const QByteArray odd = wide(QStringConverter::Utf16LE, "[A]\r\nk=1\r\n") + 'x';
+    const QByteArray halfPair =
+        wide(QStringConverter::Utf16LE, "[A]\r\nk=1\r\n") + QByteArray("\x00\xD8", 2);
+    for (const QByteArray& file : {odd, halfPair}) {
+        const ProfileDocument document(file);
+        EXPECT_FALSE(document.canRewrite());
+        EXPECT_EQ(document.value(u"A", u"k"), "1");
+    }
 }
 
 TEST(ProfileDocument, AllLineEndingsRead) {

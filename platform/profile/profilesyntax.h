@@ -5,10 +5,11 @@
 //   key=value   an entry of the section opened last
 //   ; text      a comment
 //
-// Anything else (blank lines, lines without "=") is kept but means nothing.
-// Lines end at CR LF, LF or a lone CR. Names and values are compared and
-// returned without the blanks around them; a value also loses one pair of
-// matching quotes around it.
+// Anything else (blank lines, lines without "=") is kept but means nothing;
+// a line that starts with "[" but has no "]" opens no section. Lines end at
+// CR LF, LF or a lone CR. Names and values are compared and returned without
+// the blanks around them; a value also loses one pair of matching quotes
+// around it.
 
 #include <QByteArrayView>
 #include <QString>
@@ -20,9 +21,11 @@
 
 namespace platform::profile {
 
-// Space, tab, vertical tab and form feed.
+// Space, tab, vertical tab, form feed, and Ctrl+Z: the end-of-file mark
+// that old editors leave behind a file's last line is never part of a name
+// or a value.
 constexpr bool isBlank(char16_t c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == 0x1A;
 }
 constexpr bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
@@ -85,14 +88,15 @@ struct KeyLine {
 // Empty for comments and lines without "=".
 std::optional<KeyLine> parseKeyLine(QByteArrayView line);
 
-// The name of a section line, given the line from just after its "[".
-inline QByteArrayView sectionNameOf(QByteArrayView afterBracket) {
+// The name of a section line, given the line from just after its "[";
+// empty when the line has no "]" and so is no section line.
+inline std::optional<QByteArrayView> sectionNameOf(QByteArrayView afterBracket) {
     qsizetype end = afterBracket.size();
     while (end > 0 && afterBracket[end - 1] != ']')
         --end;
-    // No "]" at all: the name runs to the end of the line.
-    const qsizetype nameEnd = end > 0 ? end - 1 : afterBracket.size();
-    return trimBlanks(afterBracket.first(nameEnd));
+    if (end == 0)
+        return std::nullopt;
+    return trimBlanks(afterBracket.first(end - 1));
 }
 
 // One pair of matching quotes (" or ') around value taken off.

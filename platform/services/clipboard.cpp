@@ -5,12 +5,24 @@
 
 namespace platform {
 
+namespace {
+
+QClipboard* systemClipboard() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return nullptr;
+    return QGuiApplication::clipboard();
+}
+
+} // namespace
+
 void SystemClipboard::clear() {
-    QGuiApplication::clipboard()->clear();
+    if (QClipboard* clipboard = systemClipboard())
+        clipboard->clear(QClipboard::Clipboard);
 }
 
 void SystemClipboard::setText(const QString& text) {
-    QGuiApplication::clipboard()->setText(text);
+    if (QClipboard* clipboard = systemClipboard())
+        clipboard->setText(text, QClipboard::Clipboard);
 }
 
 } // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
-// The clock that elapsed times are measured with. Monotonic: a clock of
-// seconds since midnight goes backwards at midnight and would show a
-// negative drawing time.
+// The clocks of the programs. Elapsed times are measured with a monotonic
+// clock: a clock of seconds since midnight goes backwards at midnight and
+// would show a negative drawing time. The random source is seeded from the
+// time of day.
 
 namespace platform {
 
@@ -13,6 +14,12 @@ public:
 };
 
 class SteadyClock final : public Clock {
+public:
+    double seconds() override;
+};
+
+// Seconds since local midnight, to the millisecond.
+class TimeOfDayClock final : public Clock {
 public:
     double seconds() override;
 };

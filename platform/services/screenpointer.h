@@ -8,6 +8,7 @@ namespace platform {
 
 namespace pointer {
 inline constexpr int Default = 0;
+inline constexpr int Arrow = 1;
 inline constexpr int Hourglass = 11;
 } // namespace pointer
 

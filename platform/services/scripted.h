@@ -5,6 +5,7 @@
 #include "services/clipboard.h"
 #include "services/clock.h"
 #include "services/messagebox.h"
+#include "services/randomsource.h"
 #include "services/screenpointer.h"
 #include "services/urlopener.h"
 
@@ -64,6 +65,44 @@ public:
 private:
     double now_;
     double step_;
+};
+
+// Draws the numbers it was given, in turn and then from the first again (0
+// when it was given none); counts reseeds and draws, and the draws that no
+// reseed went before.
+class ScriptedRandom final : public RandomSource {
+public:
+    void script(const QList<double>& numbers) {
+        numbers_ = numbers;
+        position_ = 0;
+    }
+    int reseeds() const { return reseeds_; }
+    int draws() const { return draws_; }
+    int drawsWithoutReseed() const { return drawsWithoutReseed_; }
+
+    void reseed() override {
+        ++reseeds_;
+        reseeded_ = true;
+    }
+    double next() override {
+        ++draws_;
+        if (!reseeded_)
+            ++drawsWithoutReseed_;
+        reseeded_ = false;
+        if (numbers_.isEmpty())
+            return 0.0;
+        const double u = numbers_.at(position_);
+        position_ = (position_ + 1) % numbers_.size();
+        return u;
+    }
+
+private:
+    QList<double> numbers_;
+    qsizetype position_ = 0;
+    int reseeds_ = 0;
+    int draws_ = 0;
+    int drawsWithoutReseed_ = 0;
+    bool reseeded_ = false;
 };
 
 class MemoryClipboard final : public Clipboard {

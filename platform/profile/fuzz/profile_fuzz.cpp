@@ -82,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString otherBefore = readString(path, other, key, QStringLiteral("<none>"), file);
 
     const QByteArray before = file.bytes;
-    const bool storable =
-        isWritableSectionName(section) && isWritableKeyName(key) && isWritableValue(value);
+    const bool storable = isWritableSectionName(section) && isWritableKeyName(key) &&
+                          isWritableValue(value) && ProfileDocument(before).canRewrite();
     require(writeString(path, section, key, value, file) == storable, __LINE__);
     if (!storable) {
         require(file.bytes == before, __LINE__);
@@ -98,7 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const qsizetype count = sectionsNamed(file.bytes, section);
-    require(deleteSection(path, section, file), __LINE__);
+    const QByteArray beforeDelete = file.bytes;
+    const bool deleted = deleteSection(path, section, file);
+    if (!ProfileDocument(beforeDelete).canRewrite()) {
+        require(file.bytes == beforeDelete, __LINE__);
+        return 0;
+    }
+    require(deleted, __LINE__);
     require(sectionsNamed(file.bytes, section) == std::max<qsizetype>(count - 1, 0), __LINE__);
     return 0;
 }

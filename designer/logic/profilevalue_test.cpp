@@ -1,11 +1,11 @@
-#include "module1/profilevalue.h"
+#include "logic/profilevalue.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-using module1::ReadProfileValue;
+using designer::ReadProfileValue;
 
 TEST(ReadProfileValue, GivesTheStoredTextOrNothing) {
     QTemporaryDir dir;

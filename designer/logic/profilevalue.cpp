@@ -1,11 +1,11 @@
-#include "module1/profilevalue.h"
+#include "logic/profilevalue.h"
 
 #include "profile/profile.h"
 
-namespace module1 {
+namespace designer {
 
 QString ReadProfileValue(const QString& section, const QString& key, const QString& file) {
     return platform::profile::readString(file, section, key, QString());
 }
 
-} // namespace module1
+} // namespace designer

@@ -4,11 +4,11 @@
 
 #include <QString>
 
-namespace module1 {
+namespace designer {
 
 // The value stored under key in the section of the file, without the blanks
 // around it and cut to 63,999 characters; the empty text when the file, the
 // section or the key is missing or the value is empty. Changes nothing.
 QString ReadProfileValue(const QString& section, const QString& key, const QString& file);
 
-} // namespace module1
+} // namespace designer

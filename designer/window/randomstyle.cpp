@@ -1,0 +1,102 @@
+#include "window/randomstyle.h"
+
+#include "services/randomsource.h"
+#include "services/screenpointer.h"
+#include "window/hostedcontrols.h"
+#include "window/stylecombo.h"
+
+#include <QCheckBox>
+#include <QScopeGuard>
+#include <QSlider>
+
+#include <algorithm>
+#include <cmath>
+
+namespace designer {
+
+namespace {
+
+int floorOf(double value) {
+    return static_cast<int>(std::floor(value));
+}
+
+} // namespace
+
+RandomStyleHandlers::RandomStyleHandlers(RandomStyleControls controls)
+    : c_(controls) {}
+
+void RandomStyleHandlers::Command3_Click() {
+    {
+        platform::setScreenPointer(platform::pointer::Hourglass);
+        setButtonsEnabled(false);
+        // Also when a slider's handler fails, the buttons and the pointer
+        // come back.
+        const auto restore = qScopeGuard([this] {
+            setButtonsEnabled(true);
+            platform::setScreenPointer(platform::pointer::Arrow);
+        });
+        drawColours();
+        drawOptions();
+    }
+    // The new gradient has no name.
+    c_.lstStyle->setText(QString());
+}
+
+void RandomStyleHandlers::RndStyle_Click() {
+    const double u = draw();
+    const int count = c_.lstStyle->count();
+    const int index = floorOf(count * u);
+    if (index < 0 || index >= count)
+        return; // an empty list has nothing to choose
+    // The list keeps its current item while the name field shows something
+    // else (a random gradient empties it): the chosen style must load even
+    // when it is that item.
+    if (c_.lstStyle->currentIndex() == index)
+        c_.lstStyle->setCurrentIndex(-1);
+    c_.lstStyle->setCurrentIndex(index);
+}
+
+double RandomStyleHandlers::draw() {
+    c_.random.reseed();
+    return c_.random.next();
+}
+
+void RandomStyleHandlers::drawColours() {
+    for (const RandomStyleControls::Colour& colour : c_.colours) {
+        if (colour.include->checkState() != Qt::Checked) {
+            colour.extended->setEnabled(false);
+            continue;
+        }
+        switch (colour.extended->checkState()) {
+        case Qt::Checked:
+            colour.slider->setValue(floorOf(draw() * 512));
+            break;
+        case Qt::Unchecked:
+            colour.slider->setValue(floorOf(draw() * 255));
+            break;
+        default: // greyed: the slider stays
+            break;
+        }
+        colour.extended->setEnabled(true);
+    }
+}
+
+void RandomStyleHandlers::drawOptions() {
+    for (const RandomStyleControls::Option& moreX : c_.moreX)
+        if (moreX.box->checkState() == Qt::Checked)
+            moreX.slider->setValue(floorOf(draw() * 20 + 1));
+    if (c_.band.box->checkState() == Qt::Checked) {
+        // The draw gives 6..260; the slider ends at 255.
+        QSlider* band = c_.band.slider;
+        band->setValue(std::min(floorOf(draw() * 255 + 6), band->maximum()));
+    }
+    if (c_.modLine.box->checkState() == Qt::Checked)
+        c_.modLine.slider->setValue(floorOf(draw() * 50 + 1));
+}
+
+void RandomStyleHandlers::setButtonsEnabled(bool enabled) {
+    for (const char* name : {"Command3", "cmdCopy", "Command4", "Command2"})
+        c_.hosted.setEnabled(QString::fromLatin1(name), enabled);
+}
+
+} // namespace designer

@@ -1,0 +1,41 @@
+#pragma once
+// Saving the editor's values under the name in the style list's edit field
+// ("+"), and deleting the style of that name after asking ("-"). Both refill
+// the list from the file as it really is afterwards; a write that fails is
+// not reported.
+
+#include "window/stylecontrols.h"
+
+namespace platform {
+class MessageBoxService;
+}
+
+namespace designer {
+
+class StyleCombo;
+class StyleListHandlers;
+
+struct StyleLibraryControls {
+    const QLineEdit* Filename;
+    StyleCombo* lstStyle;
+    StyleEditorControls editor;
+    platform::MessageBoxService& messageBoxes;
+    StyleListHandlers& styleList; // the refill, and the load of the first style
+};
+
+class StyleLibraryHandlers {
+public:
+    explicit StyleLibraryHandlers(const StyleLibraryControls& controls);
+
+    // Saves under the edit field's name; with exactly one character of it
+    // selected, under that name followed by "-". Asks nothing, loads nothing.
+    void cmdPlus_Click();
+    // Asks, deletes the style of the edit field's name, refills the list and
+    // loads its first style.
+    void cmdmoins_Click();
+
+private:
+    StyleLibraryControls c_;
+};
+
+} // namespace designer
