@@ -46,6 +46,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 class QPainter;
@@ -181,5 +182,32 @@ private:
     double currentX_ = 0;
     double currentY_ = 0;
 };
+
+// Kept here, inline: the rows of a gradient note themselves one by one.
+inline void RasterCanvas::notePendingRows(int first, int last) {
+    if (pending_.first > pending_.last) {
+        pending_.first = first;
+        pending_.last = last;
+        return;
+    }
+    pending_.first = std::min(pending_.first, first);
+    pending_.last = std::max(pending_.last, last);
+}
+
+// A full-width box that joins the painted rows at the top extends them; any
+// other box needs the clear done first where it paints.
+inline void RasterCanvas::noteRowsAfterClear(int top, int bottom, bool fullWidth, bool toScreen,
+                                             int layerHeight) {
+    WaitingClear& clear = waitingClear(toScreen);
+    if (!clear.active)
+        return;
+    if (fullWidth && top <= clear.paintedTo) {
+        clear.paintedTo = std::max(clear.paintedTo, bottom + 1);
+        if (clear.paintedTo >= layerHeight)
+            clear.active = false;
+        return;
+    }
+    finishClear(toScreen);
+}
 
 } // namespace platform
