@@ -1,7 +1,10 @@
 # Project-wide build settings and the helpers that every folder uses to add
 # its libraries, programs and tests the same way.
 
-add_compile_options(-Wall -Wextra -Werror)
+add_compile_options(-Wall -Wextra)
+if(OMBRELO_WERROR)
+    add_compile_options(-Werror)
+endif()
 
 if(OMBRELO_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined
@@ -9,13 +12,28 @@ if(OMBRELO_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# Everything runnable lands in bin/, control libraries in bin/controls/, so the
-# build tree has the same shape as the installed program folder.
+# The build tree is one portable program folder: everything runnable and the
+# platform library in bin/, the control libraries in bin/controls/, the side
+# file and the starter styles beside the program.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bin")
 set(OMBRELO_CONTROLS_DIR "${CMAKE_BINARY_DIR}/bin/controls")
 set(CMAKE_BUILD_RPATH_USE_ORIGIN ON)
-set(CMAKE_INSTALL_RPATH "$ORIGIN:$ORIGIN/../lib")
+
+# The installed layout (FHS): programs in bin/, the private platform library
+# and the control libraries under lib/ombrelo/, read-only data in
+# share/ombrelo/. Every search path is relative to the file that holds it, so
+# an installed tree works under any prefix.
+include(GNUInstallDirs)
+set(OMBRELO_INSTALL_PKGLIBDIR "lib/ombrelo" CACHE STRING
+    "Private libraries, relative to the prefix")
+set(OMBRELO_INSTALL_CONTROLSDIR "${OMBRELO_INSTALL_PKGLIBDIR}/controls")
+set(OMBRELO_INSTALL_PKGDATADIR "${CMAKE_INSTALL_DATADIR}/ombrelo")
+file(RELATIVE_PATH OMBRELO_BIN_TO_PKGLIB "/prefix/${CMAKE_INSTALL_BINDIR}"
+     "/prefix/${OMBRELO_INSTALL_PKGLIBDIR}")
+file(RELATIVE_PATH OMBRELO_CONTROLS_TO_PKGLIB "/prefix/${OMBRELO_INSTALL_CONTROLSDIR}"
+     "/prefix/${OMBRELO_INSTALL_PKGLIBDIR}")
+set(CMAKE_INSTALL_RPATH "$ORIGIN/${OMBRELO_BIN_TO_PKGLIB}")
 
 # Environment for every test: Qt on the offscreen platform at 96 dots per inch,
 # and a private home so that no test touches the user's files.

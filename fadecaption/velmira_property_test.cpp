@@ -105,7 +105,7 @@ private slots:
         const platform::LibraryInfoResult library = platform::readLibraryInfo(libraryPath());
         QCOMPARE(library.info.typeLibrary, QStringLiteral("Quintaro"));
         QCOMPARE(library.info.helpString, QStringLiteral("Brantel Quintaro"));
-        QCOMPARE(library.info.version, QStringLiteral("1.1.32"));
+        QCOMPARE(library.info.version, QStringLiteral(OMBRELO_FADECAPTION_VERSION));
         const platform::ControlClassInfo* cls = library.info.findClass(progId);
         QVERIFY(cls);
         QVERIFY(!QPixmap(library.info.toolboxBitmapPath(*cls)).isNull());

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 
 namespace linklabel {
@@ -51,6 +53,7 @@ URLLink::URLLink(QWidget* parent)
     , lblURL_(new LinkLabel(this)) {
     setFont(controlFont());
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     resize(kFreshControlSize);
 
     lblURL_->setObjectName(QStringLiteral("lblURL"));
@@ -173,6 +176,39 @@ void URLLink::openLink(const QString& address) {
         msgBox(prompt, platform::msgbox::OkOnly, kTitle);
     }
     platform::setScreenPointer(platform::pointer::Default);
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void URLLink::keyPressEvent(QKeyEvent* event) {
+    const bool activates = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                           event->key() == Qt::Key_Enter;
+    if (!activates || event->isAutoRepeat() || !labelEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    labelPressed(kLeftButton);
+}
+
+void URLLink::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void URLLink::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void URLLink::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Under the label's text, which draws no background of its own.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 // ---------------------------------------------------------------- timers

@@ -1,8 +1,9 @@
 #pragma once
 // URLLink: one line of text that opens its URL (a web address or a document
 // path) with the desktop's default handler when the left mouse button goes
-// down on it, turns blue while the mouse is over the control, can show its
-// URL as tool tip and can fit itself to its text.
+// down on it (or Space or Enter while it has the keyboard focus), turns blue
+// while the mouse is over the control, can show its URL as tool tip and can
+// fit itself to its text.
 
 #include "core/vb.h"
 #include "hosting/control.h"
@@ -87,6 +88,12 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The keyboard: Tab reaches the link, Space or Enter opens it as a
+    // left-button press does, and a frame shows that it has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void labelPressed(int button);

@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(library.info.typeLibrary, QStringLiteral("Pembrast"));
         QCOMPARE(library.info.helpString,
                  QStringLiteral("Brantel : Open Internet Link With Default Browser"));
-        QCOMPARE(library.info.version, QStringLiteral("1.0"));
+        QCOMPARE(library.info.version, QStringLiteral(OMBRELO_LINKLABEL_VERSION));
         const ControlClassInfo* cls = library.info.findClass(kProgId);
         QVERIFY(cls);
         QVERIFY(!QPixmap(library.info.toolboxBitmapPath(*cls)).isNull());
@@ -204,6 +204,47 @@ private slots:
                  QStringLiteral("Unable to load 'http://x.invalid/' : File not found (Error 53)"));
         QCOMPARE(boxes_.shown().first().style, msgbox::OkOnly);
         QCOMPARE(screenPointer(), pointer::Default);
+    }
+
+    void noHandlerForTheAddressIsSaid() {
+        QWidget* control = place();
+        set(control, "URL", QStringLiteral("http://x.invalid/"));
+        QStringList handedOver;
+        DesktopUrlOpener desktop([&handedOver](const QUrl& url) {
+            handedOver.append(url.toString());
+            return false; // as when no desktop opener is installed
+        });
+        ScopedUrlOpener noHandler(desktop);
+        press(control, Qt::LeftButton);
+        QCOMPARE(handedOver, QStringList{QStringLiteral("http://x.invalid/")});
+        QCOMPARE(boxes_.shown().size(), 1);
+        QCOMPARE(boxes_.shown().first().prompt,
+                 QStringLiteral("Unable to load 'http://x.invalid/' : No application is set up "
+                                "to open this address (Error 5)"));
+        QCOMPARE(screenPointer(), pointer::Default);
+    }
+
+    void theKeyboardReachesAndOpensTheLink() {
+        QWidget* control = place();
+        set(control, "URL", QStringLiteral("http://x.invalid/keys"));
+        QVERIFY(control->focusPolicy() & Qt::TabFocus);
+        control->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(control->hasFocus());
+        // The focus shows: the control paints a frame it has not without it.
+        const QImage focused = control->grab().toImage();
+        control->clearFocus();
+        QVERIFY(control->grab().toImage() != focused);
+        control->setFocus(Qt::TabFocusReason);
+
+        QTest::keyClick(control, Qt::Key_Space);
+        QTest::keyClick(control, Qt::Key_Return);
+        QCOMPARE(opener_.addresses(), (QStringList{QStringLiteral("http://x.invalid/keys"),
+                                                   QStringLiteral("http://x.invalid/keys")}));
+        // A cancelling GoToURL handler is asked first, as for the mouse.
+        auto cancel = connectEvent(control, QStringLiteral("GoToURL"),
+                                   [](QVariantList& args) { args[1] = true; });
+        QTest::keyClick(control, Qt::Key_Enter);
+        QCOMPARE(opener_.opened().size(), 2);
     }
 
     void disabledTextOpensNothing() {

@@ -13,6 +13,9 @@ PACKAGES=(
   libxcb1-dev x11-utils
   fonts-liberation2 fontconfig
   clang-format
+  qt6-tools-dev libqt6opengl6-dev
+  librsvg2-bin desktop-file-utils appstream
+  dpkg-dev lintian file
 )
 
 missing=()

@@ -13,7 +13,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrelo"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0.17"));
+    QApplication::setApplicationVersion(QStringLiteral(OMBRELO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ombrelo.Ombrelo"));
 
     platform::QtMessageBoxService messageBoxes;
     platform::SteadyClock clock;

@@ -28,8 +28,9 @@ std::string program() {
 // output is read.
 Outcome run(const std::string& arguments) {
     Outcome outcome;
-    const std::string command = "'" + program() + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
+    std::ostringstream command;
+    command << '\'' << program() << "' " << arguments << " 2>/dev/null";
+    FILE* pipe = popen(command.str().c_str(), "r");
     if (!pipe)
         return outcome;
     std::string text;
@@ -44,6 +45,20 @@ Outcome run(const std::string& arguments) {
     return outcome;
 }
 
+// One line of the box listing: the corners and the colour.
+std::string box(int x1, int y1, int x2, int y2, int red, int green, int blue) {
+    std::ostringstream line;
+    line << x1 << ' ' << y1 << ' ' << x2 << ' ' << y2 << ' ' << red + 256 * green + 65536 * blue;
+    return line.str();
+}
+
+// A picture command: the size, the output file and the twelve values.
+std::string picture(const std::string& size, const std::string& file, const std::string& values) {
+    std::ostringstream arguments;
+    arguments << "--size " << size << " -o '" << file << "' " << values;
+    return arguments.str();
+}
+
 } // namespace
 
 TEST(RenderProgram, BoxesOfTheGreyRampFromBlackToWhite) {
@@ -52,10 +67,9 @@ TEST(RenderProgram, BoxesOfTheGreyRampFromBlackToWhite) {
 
     ASSERT_EQ(outcome.exitCode, 0);
     ASSERT_EQ(outcome.lines.size(), 62u); // 61 boxes and the divisors
-    EXPECT_EQ(outcome.lines[0], "-1 -1 4000 50 0");
-    EXPECT_EQ(outcome.lines[1], "-1 49 4000 100 " + std::to_string(4 + 256 * 0 + 65536 * 4));
-    EXPECT_EQ(outcome.lines[60],
-              "-1 2999 4000 3050 " + std::to_string(255 + 256 * 12 + 65536 * 255));
+    EXPECT_EQ(outcome.lines[0], box(-1, -1, 4000, 50, 0, 0, 0));
+    EXPECT_EQ(outcome.lines[1], box(-1, 49, 4000, 100, 4, 0, 4));
+    EXPECT_EQ(outcome.lines[60], box(-1, 2999, 4000, 3050, 255, 12, 255));
     EXPECT_EQ(outcome.lines[61], "MoreX 1 20 1");
 }
 
@@ -84,7 +98,7 @@ TEST(RenderProgram, BoxesKeepTheSixteenBitsOfTheCallStatement) {
     const Outcome narrow =
         run("--boxes --scale-width 40000 --scale-height 3000 0 0 0 255 50 0 h 1 True 1 1 1");
     ASSERT_EQ(narrow.exitCode, 0);
-    EXPECT_EQ(narrow.lines[0], "-1 -1 0 50 0");
+    EXPECT_EQ(narrow.lines[0], box(-1, -1, 0, 50, 0, 0, 0));
     EXPECT_EQ(run("--boxes --scale-width 100 --scale-height 40000 0 0 0 255 50 0 h 1 True 1 1 1")
                   .exitCode,
               2);
@@ -104,7 +118,7 @@ TEST(RenderProgram, PngOfTheGreyRampAt96DotsPerInch) {
     QTemporaryDir dir;
     const std::string file = dir.filePath("ramp.png").toStdString();
     // 200 pixels are 3000 twips: bands of 50 twips, Stop h = 3000.
-    const Outcome outcome = run("--size 100x200 -o '" + file + "' 0 0 0 255 50 0 h 1 -1 1 1 1");
+    const Outcome outcome = run(picture("100x200", file, "0 0 0 255 50 0 h 1 -1 1 1 1"));
     ASSERT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.lines.empty());
 
@@ -120,7 +134,7 @@ TEST(RenderProgram, PngOfTheGreyRampAt96DotsPerInch) {
 TEST(RenderProgram, BmpShowsWhatWasDrawnWithoutPersistentDrawingToo) {
     QTemporaryDir dir;
     const std::string file = dir.filePath("red.BMP").toStdString();
-    const Outcome outcome = run("--size 30x20 -o '" + file + "' 255 0 0 255 50 0 h 1 False 1 1 1");
+    const Outcome outcome = run(picture("30x20", file, "255 0 0 255 50 0 h 1 False 1 1 1"));
     ASSERT_EQ(outcome.exitCode, 0);
 
     const QImage image(QString::fromStdString(file), "BMP");
@@ -131,8 +145,7 @@ TEST(RenderProgram, BmpShowsWhatWasDrawnWithoutPersistentDrawingToo) {
 TEST(RenderProgram, PictureFailuresAreReported) {
     QTemporaryDir dir;
     const std::string missingFolder = dir.filePath("no/such/folder/x.png").toStdString();
-    EXPECT_EQ(run("--size 10x10 -o '" + missingFolder + "' 0 0 0 255 50 0 h 1 -1 1 1 1").exitCode,
-              1);
+    EXPECT_EQ(run(picture("10x10", missingFolder, "0 0 0 255 50 0 h 1 -1 1 1 1")).exitCode, 1);
 }
 
 namespace {
@@ -163,8 +176,7 @@ TEST(RenderProgram, PicturesBeyondSixteenBitsArePaintedWhole) {
     QTemporaryDir dir;
     for (const char* size : {"2560x1440", "1080x2400", "10x3000"}) {
         const std::string file = dir.filePath(QStringLiteral("big.png")).toStdString();
-        const Outcome outcome =
-            run(std::string("--size ") + size + " -o '" + file + "' 0 0 0 255 50 0 h 1 -1 1 1 1");
+        const Outcome outcome = run(picture(size, file, "0 0 0 255 50 0 h 1 -1 1 1 1"));
         ASSERT_EQ(outcome.exitCode, 0) << size;
         const QImage image(QString::fromStdString(file));
         ASSERT_FALSE(image.isNull()) << size;

@@ -292,7 +292,9 @@ void CodeExportTest::sourceCopyReplacesTheClipboardExactly() {
 void CodeExportTest::readOnlyBoxesPassTheFocusOnAndComeBack() {
     WindowFixture f;
     startWithSunset(f);
-    for (const char* name : {"txtFunction", "Text2"}) {
+    // The source view is a Tab stop of its own (read with the keyboard, never
+    // typed into; see the window's test).
+    for (const char* name : {"txtFunction"}) {
         auto* box = f.child<QWidget>(name);
         f.slider("SliderR")->setFocus();
         QTRY_VERIFY(f.slider("SliderR")->hasFocus());
@@ -313,7 +315,7 @@ void CodeExportTest::keyboardMovesPastTheReadOnlyBoxesBothWays() {
     startWithSunset(f);
     auto* statement = f.edit("txtFunction");
     auto* source = f.child<QTextEdit>("Text2");
-    const QList<QWidget*> readOnly{statement, source};
+    const QList<QWidget*> readOnly{statement};
     QWidget* before = tabStop(statement, false);
     QWidget* after = tabStop(before, true, readOnly);
     QCOMPARE(tabStop(before, true), statement);

@@ -3,11 +3,9 @@
 #include "logic/stopheight.h"
 #include "picturebox/olecolor.h"
 #include "ui_frmdegcolor.h"
-#include "window/focuspass.h"
 #include "window/preview.h"
 
 #include <QEvent>
-#include <QFocusEvent>
 
 namespace designer {
 
@@ -67,7 +65,6 @@ void EditorHandlers::connectControls() {
             if (on)
                 OptStop_Click(index);
         });
-    ui.Text2->installEventFilter(this);
 }
 
 void EditorHandlers::colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field,
@@ -219,24 +216,6 @@ void EditorHandlers::OptStop_Click(int /*index*/) {
 
 double EditorHandlers::previewScaleHeight() const {
     return form_.ui.Picture2->scaleHeight();
-}
-
-void EditorHandlers::Text2_GotFocus(Qt::FocusReason reason) {
-    passFocusOn(form_.ui.Text2, reason);
-}
-
-void EditorHandlers::Text2_LostFocus() {
-    enableAfterFocusChange(form_.ui.Text2);
-}
-
-bool EditorHandlers::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.ui.Text2) {
-        if (event->type() == QEvent::FocusIn)
-            Text2_GotFocus(static_cast<QFocusEvent*>(event)->reason());
-        else if (event->type() == QEvent::FocusOut)
-            Text2_LostFocus();
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace designer

@@ -45,14 +45,9 @@ public:
     void Check2_Click();
     void Check3_Click();
     void OptStop_Click(int index);
-    void Text2_GotFocus(Qt::FocusReason reason = Qt::OtherFocusReason);
-    void Text2_LostFocus();
 
     // The preview's inner height in twips, as the stop method takes it.
     double previewScaleHeight() const;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field, QLabel* label,

@@ -1,6 +1,6 @@
 #pragma once
 // Boxes that are only read and never keep the keyboard focus (the statement
-// box, the source view): disabled while they would hold it, enabled again
+// box): disabled while they would hold it, enabled again
 // once it has moved on. Their text leaves the window through the copy
 // buttons, not through selection.
 

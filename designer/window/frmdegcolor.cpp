@@ -10,12 +10,16 @@
 #include "window/fullscreen.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
+#include "window/programicon.h"
 #include "window/randomstyle.h"
+#include "window/stylecombo.h"
 #include "window/stylelibrary.h"
 #include "window/stylelist.h"
 #include "window/wallpaper.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QScreen>
 #include <QTimer>
 #include <QValidator>
@@ -53,6 +57,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     , hosted_(std::make_unique<HostedControls>(services_.controlHost, services_.messageBoxes)) {
     ui_->setupUi(this);
     setFixedSize(size());
+    setWindowIcon(programIcon());
     ui_->Picture2->setBorderStyle(1);
     // A name read from a style can be up to the read buffer long, beyond the
     // boxes' own default limit; the statement holds it twice.
@@ -101,6 +106,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     connect(ui_->txtFunction, &QLineEdit::textChanged, this,
             [this] { preview_->txtFunction_Change(); });
     wireButtons();
+    wireKeyboard();
     centreOnScreen();
 }
 
@@ -165,6 +171,89 @@ void FrmDegColor::wireButtons() {
     connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleLibrary_->cmdPlus_Click(); });
     connect(ui_->cmdmoins, &QToolButton::clicked, this,
             [this] { styleLibrary_->cmdmoins_Click(); });
+}
+
+void FrmDegColor::wireKeyboard() {
+    // Space or Enter on a framed caption presses the button as a click on
+    // its caption does, whichever parts of that button are wired.
+    for (auto* frame : findChildren<platform::ClickFrame*>()) {
+        connect(frame, &platform::ClickFrame::activatedByKey, this, [this, frame] {
+            if (frame->content())
+                hosted_->press(frame->content()->objectName());
+        });
+    }
+    // The display-only value boxes stay disabled, but in the normal text
+    // colour: the greyed one is hardly readable on their grey.
+    for (QLineEdit* box :
+         {ui_->txtR, ui_->txtG, ui_->txtB, ui_->txtN, ui_->TxtMR, ui_->TxtMG, ui_->TxtMB,
+          ui_->txtStart, ui_->txtStop, ui_->txtBandSize, ui_->txtModLine}) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
+        box->setPalette(palette);
+    }
+    // The source view can be read with the keyboard, but not typed into.
+    ui_->Text2->setTabChangesFocus(true);
+    ui_->Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setKeyboardOrder();
+}
+
+void FrmDegColor::setKeyboardOrder() {
+    // Column by column, top to bottom, as the window reads.
+    Ui::FrmDegColor& ui = *ui_;
+    const QList<QWidget*> order = {ui.SliderR,
+                                   ui.CheckR,
+                                   ui.CheckRXT,
+                                   ui.SliderG,
+                                   ui.CheckG,
+                                   ui.CheckGXT,
+                                   ui.SliderB,
+                                   ui.CheckB,
+                                   ui.CheckBXT,
+                                   ui.SliderN,
+                                   ui.CheckN,
+                                   ui.CheckWXT,
+                                   ui.SliderMR,
+                                   ui.CheckMR,
+                                   ui.SliderMG,
+                                   ui.CheckMG,
+                                   ui.SliderMB,
+                                   ui.CheckMB,
+                                   ui.SliderStart,
+                                   ui.SliderStop,
+                                   ui.SliderBand,
+                                   ui.Check1,
+                                   ui.SliderModLine,
+                                   ui.ChkModLine,
+                                   ui.OptStop_0,
+                                   ui.OptStop_1,
+                                   ui.txtObjName,
+                                   ui.Check2,
+                                   ui.Check3,
+                                   ui.asxToolbar4,
+                                   ui.asxToolbar2,
+                                   ui.lstStyle->editField(),
+                                   ui.lstStyle->list(),
+                                   ui.cmdPlus,
+                                   ui.cmdmoins,
+                                   ui.asxToolbar12,
+                                   ui.asxToolbar5,
+                                   ui.cmdFullScreen,
+                                   ui.asxToolbar15,
+                                   ui.txtFunction,
+                                   ui.button,
+                                   ui.Text2,
+                                   hosted_->widget(QStringLiteral("URLLink1")),
+                                   ui.asxToolbar13,
+                                   ui.Command1};
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (!widget)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void FrmDegColor::Form_Load() {

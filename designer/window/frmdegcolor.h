@@ -68,6 +68,8 @@ private:
     void createStyleHandlers();
     void placeHostedControls();
     void wireButtons();
+    void wireKeyboard();
+    void setKeyboardOrder();
     void paintBackground();
     void centreOnScreen();
 

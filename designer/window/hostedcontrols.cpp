@@ -206,6 +206,7 @@ void HostedControls::onClick(const QString& name, std::function<void()> handler)
     const Entry* entry = find(name);
     if (!entry)
         return;
+    clickHandlers_[name].push_back(handler);
     if (!entry->hosted) {
         QObject::connect(entry->fallback.data(), &CaptionLabel::clicked, entry->fallback.data(),
                          std::move(handler));
@@ -218,6 +219,15 @@ void HostedControls::onClick(const QString& name, std::function<void()> handler)
     } catch (const vb::RuntimeError&) {
         // A control without a Click event: nothing to wire.
     }
+}
+
+void HostedControls::press(const QString& name) {
+    if (!isEnabled(name))
+        return;
+    // A handler may wire more handlers; the press runs those there now.
+    const std::vector<std::function<void()>> handlers = clickHandlers_.value(name);
+    for (const auto& handler : handlers)
+        handler();
 }
 
 } // namespace designer

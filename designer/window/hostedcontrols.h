@@ -65,6 +65,9 @@ public:
     // Runs handler on each click of the control (its Click event, or the
     // label's click).
     void onClick(const QString& name, std::function<void()> handler);
+    // What a click on the control runs, when it is enabled: the keyboard's
+    // press of the button whose caption it is.
+    void press(const QString& name);
 
 private:
     struct Entry {
@@ -82,6 +85,7 @@ private:
     QHash<QString, Entry> entries_;
     QStringList failedProgIds_;
     QStringList failures_;
+    QHash<QString, std::vector<std::function<void()>>> clickHandlers_;
     bool reported_ = false;
     std::vector<std::unique_ptr<platform::EventConnection>> connections_;
 };

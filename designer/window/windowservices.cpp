@@ -1,6 +1,7 @@
 #include "window/windowservices.h"
 
 #include "services/appinfo.h"
+#include "window/userfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,8 @@ const QString kAppSubfolder = QStringLiteral("ombrelo");
 
 QString chooseProfilePath(const QString& programFolder, const QString& dataHome) {
     const QFileInfo folder(programFolder);
-    if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable())
+    if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable() &&
+        !isSystemProgramFolder(programFolder))
         return QDir(programFolder).filePath(kProfileName);
     const QString ownData = QDir(dataHome).filePath(kAppSubfolder);
     QDir().mkpath(ownData);
@@ -36,15 +38,24 @@ QString findProcedureSource(const QString& programFolder, const QStringList& dat
 }
 
 QString defaultProfilePath() {
-    return chooseProfilePath(platform::appFolder(),
-                             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString profile = chooseProfilePath(platform::appFolder(), dataHome);
+    // The shipped styles: the installed layout's, else the system's data
+    // folders' (never the user's own folder, which is where they would go).
+    QStringList starters{installedDataFolder(platform::appFolder())};
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        if (QDir::cleanPath(folder) != QDir::cleanPath(dataHome))
+            starters.append(QDir(folder).filePath(kAppSubfolder));
+    seedStarterStyles(findStarterStyles(starters), profile);
+    return profile;
 }
 
 QString defaultProcedureSourcePath() {
     QStringList dataFolders =
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    // The installed layout: bin/ and share/ side by side.
-    dataFolders.prepend(QDir(platform::appFolder()).filePath(QStringLiteral("../share")));
+    // The installed layout: the data folder beside the program's.
+    dataFolders.prepend(QFileInfo(installedDataFolder(platform::appFolder())).path());
     return findProcedureSource(platform::appFolder(), dataFolders);
 }
 

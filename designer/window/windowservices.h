@@ -31,15 +31,18 @@ struct WindowServices {
     platform::WallpaperService* wallpaper = nullptr;
 };
 
-// Draw.ini beside the program when its folder is writable (a build tree, a
-// portable copy), else in <dataHome>/ombrelo, which is created when needed.
+// Draw.ini beside the program when its folder is writable and no system
+// folder (a build tree, a portable copy), else in <dataHome>/ombrelo, which
+// is created when needed.
 QString chooseProfilePath(const QString& programFolder, const QString& dataHome);
 
 // The procedure source beside the program, else in the first data folder
 // (".../share/ombrelo") that has it; empty when none has it.
 QString findProcedureSource(const QString& programFolder, const QStringList& dataFolders);
 
-// The same for the running program, with the user's data folders.
+// The same for the running program, with the user's data folders. A user
+// without a style library gets the starter styles that ship with the
+// designer.
 QString defaultProfilePath();
 QString defaultProcedureSourcePath();
 

@@ -119,7 +119,7 @@ ClassFactory* factoryFrom(const QString& path, CreateResult& result) {
 } // namespace
 
 ControlHost::ControlHost()
-    : ControlHost(ControlRegistry(), {defaultControlsFolder()}) {}
+    : ControlHost(ControlRegistry(), defaultControlsFolders()) {}
 
 ControlHost::ControlHost(ControlRegistry registry, QStringList controlFolders)
     : registry_(std::move(registry))
@@ -127,6 +127,17 @@ ControlHost::ControlHost(ControlRegistry registry, QStringList controlFolders)
 
 QString ControlHost::defaultControlsFolder() {
     return besideProgram(QStringLiteral("controls"));
+}
+
+QStringList ControlHost::defaultControlsFolders() {
+    QStringList folders{defaultControlsFolder()};
+    const QString ownFolder = QFileInfo(loadedFileOf(&failureName)).canonicalPath();
+    if (ownFolder.isEmpty())
+        return folders;
+    const QString installed = QDir(ownFolder).filePath(QStringLiteral("controls"));
+    if (QFileInfo(installed).canonicalFilePath() != QFileInfo(folders.first()).canonicalFilePath())
+        folders.append(installed);
+    return folders;
 }
 
 QString ControlHost::searchFolders(const QString& progId) const {

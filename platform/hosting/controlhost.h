@@ -5,9 +5,10 @@
 //
 // Where a ProgID's library is looked for, in order:
 //   1. the per-user registry (controlregistry.h);
-//   2. the controls folders, by default "<program folder>/controls", whose
-//      *.so files are examined by their metadata only (registration-free use
-//      from the build tree and the installed layout).
+//   2. the controls folders, whose *.so files are examined by their metadata
+//      only (registration-free use). By default "<program folder>/controls"
+//      (the build tree, a portable copy), then the "controls" folder beside
+//      this platform library (the installed layout, lib/ombrelo/controls).
 // A registry entry whose library file is gone falls through to the folders.
 //
 // Use:
@@ -74,11 +75,15 @@ struct CreateResult {
 
 class ControlHost {
 public:
-    // The default registry and "<program folder>/controls".
+    // The default registry and the default controls folders.
     ControlHost();
     ControlHost(ControlRegistry registry, QStringList controlFolders);
 
+    // "<program folder>/controls".
     static QString defaultControlsFolder();
+    // That folder, then the one beside the platform library when it is
+    // another.
+    static QStringList defaultControlsFolders();
 
     const ControlRegistry& registry() const { return registry_; }
     const QStringList& controlFolders() const { return folders_; }

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include <cstring>
-#include <dlfcn.h>
 
 namespace platform {
 
@@ -42,6 +41,13 @@ bool ControlLibrary::canUnloadNow() const {
     return true;
 }
 
+std::vector<ClassFactory*> ControlLibrary::classFactories() const {
+    std::vector<ClassFactory*> result;
+    for (const auto& factory : factories_)
+        result.push_back(factory.get());
+    return result;
+}
+
 void ControlLibrary::addFactory(std::unique_ptr<ClassFactory> factory) {
     factories_.push_back(std::move(factory));
 }
@@ -50,16 +56,8 @@ namespace entry {
 
 namespace {
 
-// The file of the library that holds the given address.
-QString libraryFileOf(const void* self) {
-    Dl_info info{};
-    if (!dladdr(self, &info) || !info.dli_fname)
-        return {};
-    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
-}
-
 std::optional<ControlLibraryInfo> ownInfo(const void* self) {
-    const QString file = libraryFileOf(self);
+    const QString file = loadedFileOf(self);
     if (file.isEmpty())
         return std::nullopt;
     LibraryInfoResult result = readLibraryInfo(file);

@@ -73,6 +73,8 @@ public:
     virtual ~ClassFactory();
 
     virtual QString progId() const = 0;
+    // The control class's meta-object: its type library.
+    virtual const QMetaObject* metaObject() const = 0;
     // A new control as a child of parent (may be null), or null when the
     // class could not make one. The caller owns it (through the parent).
     QWidget* createInstance(QWidget* parent);
@@ -90,6 +92,7 @@ public:
     explicit ClassFactoryOf(QString progId)
         : progId_(std::move(progId)) {}
     QString progId() const override { return progId_; }
+    const QMetaObject* metaObject() const override { return &ControlClass::staticMetaObject; }
 
 protected:
     QWidget* create(QWidget* parent) override { return new ControlClass(parent); }
@@ -111,6 +114,8 @@ public:
     ClassFactory* classObject(const QString& progId) const;
     // No control of any class of the library is alive.
     bool canUnloadNow() const;
+    // Every class factory, in the order the classes were added.
+    std::vector<ClassFactory*> classFactories() const;
 
 protected:
     template <typename ControlClass> void addClass(const QString& progId) {

@@ -9,6 +9,8 @@
 #include <QPluginLoader>
 #include <QRegularExpression>
 
+#include <dlfcn.h>
+
 namespace platform {
 
 const ControlClassInfo* ControlLibraryInfo::findClass(const QString& progId) const {
@@ -92,6 +94,13 @@ LibraryInfoResult readLibraryInfo(const QString& libraryPath) {
         result.info = {};
     }
     return result;
+}
+
+QString loadedFileOf(const void* address) {
+    Dl_info info{};
+    if (!dladdr(address, &info) || !info.dli_fname)
+        return {};
+    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
 }
 
 } // namespace platform

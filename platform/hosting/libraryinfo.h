@@ -44,6 +44,13 @@ struct LibraryInfoResult {
 
 LibraryInfoResult readLibraryInfo(const QString& libraryPath);
 
+// The absolute path of the loaded file (program or library) that holds the
+// given address, as it was loaded; empty when none does.
+QString loadedFileOf(const void* address);
+template <typename Function> QString loadedFileOf(Function* function) {
+    return loadedFileOf(reinterpret_cast<const void*>(function));
+}
+
 // A ProgID as the registry accepts it: "Library.Class" (one or more dots),
 // letters, digits and underscores, starting with a letter, at most 39
 // characters. Anything else could name a file outside the registry.

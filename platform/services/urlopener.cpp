@@ -1,5 +1,7 @@
 #include "services/urlopener.h"
 
+#include "core/vb.h"
+
 #include <QDesktopServices>
 
 namespace platform {
@@ -13,10 +15,20 @@ QUrl openableUrl(const QString& address) {
     return QUrl::fromUserInput(address.trimmed());
 }
 
+DesktopUrlOpener::DesktopUrlOpener()
+    : launcher_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+
+DesktopUrlOpener::DesktopUrlOpener(Launcher launcher)
+    : launcher_(std::move(launcher)) {}
+
 void DesktopUrlOpener::open(const QString& address) {
     const QUrl url = openableUrl(address);
-    if (url.isValid())
-        QDesktopServices::openUrl(url);
+    if (!url.isValid())
+        throw vb::RuntimeError(vb::err::InvalidProcedureCall,
+                               "This is not an address that can be opened");
+    if (!launcher_ || !launcher_(url))
+        throw vb::RuntimeError(vb::err::InvalidProcedureCall,
+                               "No application is set up to open this address");
 }
 
 UrlOpener& urlOpener() {

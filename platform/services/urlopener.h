@@ -7,6 +7,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 namespace platform {
 
 class UrlOpener {
@@ -24,9 +26,21 @@ public:
 QUrl openableUrl(const QString& address);
 
 // The desktop's handlers through QDesktopServices; never a shell command line.
+// When the address cannot be made into a URL, or no handler could be asked
+// to open it (no desktop opener such as xdg-open installed), it raises
+// vb::RuntimeError 5 saying so.
 class DesktopUrlOpener final : public UrlOpener {
 public:
+    // How a URL is handed over; true when a handler took it. By default
+    // QDesktopServices::openUrl.
+    using Launcher = std::function<bool(const QUrl&)>;
+    DesktopUrlOpener();
+    explicit DesktopUrlOpener(Launcher launcher);
+
     void open(const QString& address) override;
+
+private:
+    Launcher launcher_;
 };
 
 // The opener in use: the one last installed, or a DesktopUrlOpener.
