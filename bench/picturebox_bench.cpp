@@ -1,11 +1,13 @@
 // The gradient painted full screen and in the preview box, each beside a
 // reference measured in the same run:
-//   - full screen: filling the same image with one value (the most any
-//     painting of every pixel can hope for) and QPainter filling it with a
-//     QLinearGradient (the ordinary Qt way);
+//   - full screen (the widened procedure over the screen's height, as the
+//     full-screen window paints): filling the same image with one value (the
+//     most any painting of every pixel can hope for) and QPainter filling it
+//     with a QLinearGradient (the ordinary Qt way);
 //   - preview: clearing the box alone, against clearing and painting it.
 // Images are allocated once and reused, as the windows keep theirs.
 
+#include "logic/stopheight.h"
 #include "module1/ombrelo.h"
 #include "picturebox/rastercanvas.h"
 
@@ -20,7 +22,7 @@ namespace {
 
 constexpr double twipsPerPixel = 15.0;
 
-module1::GradientStyle fullHeightStyle(int heightPixels, int band) {
+module1::GradientStyle gradientStyle(int band) {
     module1::GradientStyle style;
     style.R = 40;
     style.G = 300; // an extended level: saturates first, then falls
@@ -28,26 +30,29 @@ module1::GradientStyle fullHeightStyle(int heightPixels, int band) {
     style.N = 10;
     style.Band = static_cast<vb::Integer>(band);
     style.Start = 0;
-    style.Stop = static_cast<vb::Integer>(heightPixels * twipsPerPixel);
     style.ModLine = 1;
     style.AutoRedraw = vb::True;
     style.MoreXR = style.MoreXG = style.MoreXB = 1;
     return style;
 }
 
-// Device pixels. A 4K screen runs at twice the pixel density (192 dots per
-// inch): in twips it is as large as a 1920 x 1080 screen, whose width in
-// twips is what still fits 16 bits.
+// Device pixels, and device pixels per logical pixel (in hundredths): a 4K
+// screen at 200 % has the twips of a 1920 x 1080 one.
 QSize screenSize(const benchmark::State& state) {
     return {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
 }
 
 double pixelRatio(const benchmark::State& state) {
-    return state.range(0) > 1920 ? 2.0 : 1.0;
+    return static_cast<double>(state.range(2)) / 100.0;
 }
 
-void paintGradient(platform::RasterCanvas& canvas, module1::GradientStyle style) {
-    module1::Ombrelo(canvas, style);
+// As the full-screen window paints: the widened procedure from 0 to the
+// surface's height.
+void paintFullHeight(platform::RasterCanvas& canvas, module1::GradientStyle style) {
+    vb::Long start = 0;
+    vb::Long stop = designer::wideStopFromScaleHeight(canvas.scaleHeight()).value_or(0);
+    module1::OmbreloWide(canvas, style.R, style.G, style.B, style.N, style.Band, start, stop,
+                         style.ModLine, style.AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
     canvas.flush();
 }
 
@@ -55,10 +60,9 @@ void FullScreenOmbrelo(benchmark::State& state) {
     platform::RasterCanvas canvas(twipsPerPixel, pixelRatio(state));
     canvas.resize(screenSize(state) / pixelRatio(state));
     canvas.setAutoRedraw(true);
-    const module1::GradientStyle style =
-        fullHeightStyle(canvas.size().height(), static_cast<int>(state.range(2)));
+    const module1::GradientStyle style = gradientStyle(static_cast<int>(state.range(3)));
     for (auto _ : state) {
-        paintGradient(canvas, style);
+        paintFullHeight(canvas, style);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
     if (canvas.image().size() != screenSize(state))
@@ -86,13 +90,16 @@ void FullScreenQtLinearGradient(benchmark::State& state) {
     }
 }
 
-// width, height, band (the fill references ignore the band)
+// width, height, ratio in hundredths, band (the fill references ignore the
+// band). The full-screen window paints at the screen's device pixel ratio.
 void screens(benchmark::internal::Benchmark* bench) {
     for (const int band : {50, 5}) {
-        bench->Args({1920, 1080, band});
-        bench->Args({3840, 2160, band});
+        bench->Args({1920, 1080, 100, band});
+        bench->Args({2560, 1440, 100, band});
+        bench->Args({3840, 2160, 100, band});
+        bench->Args({3840, 2160, 200, band});
     }
-    bench->ArgNames({"w", "h", "band"})->Unit(benchmark::kMicrosecond);
+    bench->ArgNames({"w", "h", "ratio", "band"})->Unit(benchmark::kMicrosecond);
 }
 
 BENCHMARK(FullScreenFillLimit)->Apply(screens);
@@ -116,11 +123,14 @@ void PreviewClearAndPaint(benchmark::State& state) {
     platform::RasterCanvas canvas(twipsPerPixel);
     canvas.resize(previewSize);
     canvas.setAutoRedraw(true);
-    const module1::GradientStyle style =
-        fullHeightStyle(previewSize.height(), static_cast<int>(state.range(0)));
+    module1::GradientStyle style = gradientStyle(static_cast<int>(state.range(0)));
+    style.Stop = static_cast<vb::Integer>(previewSize.height() * twipsPerPixel);
     for (auto _ : state) {
         canvas.cls();
-        paintGradient(canvas, style);
+        // As the preview paints: the procedure as the user's code runs it.
+        module1::GradientStyle painted = style;
+        module1::Ombrelo(canvas, painted);
+        canvas.flush();
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }

@@ -179,6 +179,19 @@ TEST(OmbreloBandPositions, StopIsTheLastPositionAtWhichABandMayStart) {
     EXPECT_EQ(paint(style).boxes().size(), 0u);
 }
 
+TEST(OmbreloBandPositions, LongGradientsPaintEveryBandInOrder) {
+    // Around the multiples of the bands that reach a surface in one call.
+    GradientStyle style = greyRamp();
+    style.Band = 10;
+    for (const vb::Integer stop : {2549, 2550, 2559, 2560, 2561, 5119, 5120, 5121, 30000}) {
+        style.Stop = stop;
+        const std::vector<double> painted = tops(paint(style));
+        ASSERT_EQ(painted.size(), std::size_t(stop / 10 + 1)) << stop;
+        for (std::size_t i = 0; i < painted.size(); ++i)
+            ASSERT_EQ(painted[i], 10.0 * double(i) - 1) << stop;
+    }
+}
+
 TEST(OmbreloBandPositions, NegativeBandPaintsUpwardFromStart) {
     GradientStyle style = greyRamp();
     style.Band = -50;

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace render {
 
 namespace {
@@ -40,15 +42,20 @@ PictureOutcome renderPicture(const RenderRequest& request) {
         return {1, "the screen is not at 96 dots per inch; set QT_FONT_DPI=96 or "
                    "QT_QPA_PLATFORM=offscreen"};
 
+    // Pictures are large surfaces: the widened procedure paints them whole,
+    // in bands of the same twips as on a small surface.
     module1::GradientStyle style = request.style;
+    vb::Long start = style.Start;
+    vb::Long stop = style.Stop;
     if (request.stopFromHeight) {
-        auto stop = designer::stopFromScaleHeight(picture.scaleHeight());
-        if (!stop)
-            return {2, "Stop h: a picture " + std::to_string(request.pixelHeight) +
-                           " pixels high is more than 32767 twips (see --help)"};
-        style.Stop = *stop;
+        const std::optional<vb::Long> height =
+            designer::wideStopFromScaleHeight(picture.scaleHeight());
+        if (!height)
+            return {2, "Stop h: the picture's height does not fit 32 bits"};
+        stop = *height;
     }
-    module1::Ombrelo(picture, style);
+    module1::OmbreloWide(picture, style.R, style.G, style.B, style.N, style.Band, start, stop,
+                         style.ModLine, style.AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
 
     // What the box shows: with AutoRedraw off the gradient lies on the
     // screen alone, not in the retained image.

@@ -1,7 +1,9 @@
 #pragma once
 // The picture mode of ombrelo-render: the gradient painted on a real picture
 // box of the requested pixel size at 96 dots per inch (15 twips per pixel),
-// written as PNG or BMP. Needs a QApplication; the box is never shown.
+// written as PNG or BMP. Painted with the widened procedure, as the
+// full-screen window and the wallpaper are: every size up to the limit is
+// painted whole. Needs a QApplication; the box is never shown.
 
 #include "render/renderargs.h"
 

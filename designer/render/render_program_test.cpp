@@ -85,10 +85,23 @@ TEST(RenderProgram, UsageErrorsExitWithTwoAndPrintNothing) {
 }
 
 TEST(RenderProgram, HelpPrintsTheUsage) {
-    const Outcome outcome = run("--help");
-    EXPECT_EQ(outcome.exitCode, 0);
-    ASSERT_FALSE(outcome.lines.empty());
-    EXPECT_EQ(outcome.lines[0].rfind("Usage", 0), 0u);
+    for (const char* help : {"--help", "-h"}) {
+        const Outcome outcome = run(help);
+        EXPECT_EQ(outcome.exitCode, 0) << help;
+        ASSERT_FALSE(outcome.lines.empty()) << help;
+        EXPECT_EQ(outcome.lines[0].rfind("Usage", 0), 0u) << help;
+    }
+}
+
+TEST(RenderProgram, BoxesKeepTheSixteenBitsOfTheCallStatement) {
+    // 40000 twips do not fit 16 bits: the width counts as 0, and Stop h is refused.
+    const Outcome narrow =
+        run("--boxes --scale-width 40000 --scale-height 3000 0 0 0 255 50 0 h 1 True 1 1 1");
+    ASSERT_EQ(narrow.exitCode, 0);
+    EXPECT_EQ(narrow.lines[0], box(-1, -1, 0, 50, 0, 0, 0));
+    EXPECT_EQ(run("--boxes --scale-width 100 --scale-height 40000 0 0 0 255 50 0 h 1 True 1 1 1")
+                  .exitCode,
+              2);
 }
 
 // ---------------------------------------------------------------- pictures
@@ -133,7 +146,41 @@ TEST(RenderProgram, PictureFailuresAreReported) {
     QTemporaryDir dir;
     const std::string missingFolder = dir.filePath("no/such/folder/x.png").toStdString();
     EXPECT_EQ(run(picture("10x10", missingFolder, "0 0 0 255 50 0 h 1 -1 1 1 1")).exitCode, 1);
-    // 3000 pixels are 45000 twips: too high for a 16-bit Stop.
-    const std::string tall = dir.filePath("tall.png").toStdString();
-    EXPECT_EQ(run(picture("10x3000", tall, "0 0 0 255 50 0 h 1 -1 1 1 1")).exitCode, 2);
+}
+
+namespace {
+
+// Rows of one colour from side to side, each at least as light as the one
+// above, from black at the top to white at the bottom, changing every 50
+// twips (10/3 pixels) as on a small screen.
+void expectWholeGreyRamp(const QImage& image) {
+    int changes = 0;
+    for (int row = 0; row < image.height(); ++row) {
+        const QRgb left = image.pixel(0, row);
+        ASSERT_EQ(image.pixel(image.width() - 1, row), left) << "row " << row;
+        ASSERT_EQ(image.pixel(image.width() / 2, row), left) << "row " << row;
+        if (row > 0) {
+            ASSERT_GE(qRed(left), greyAt(image, row - 1)) << "row " << row;
+            changes += qRed(left) != greyAt(image, row - 1);
+        }
+    }
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(0, image.height() - 1), qRgb(255, 255, 255));
+    // Levels 0..255 in bands of 50 twips: a change every band or two.
+    EXPECT_GT(changes, 200);
+}
+
+} // namespace
+
+TEST(RenderProgram, PicturesBeyondSixteenBitsArePaintedWhole) {
+    QTemporaryDir dir;
+    for (const char* size : {"2560x1440", "1080x2400", "10x3000"}) {
+        const std::string file = dir.filePath(QStringLiteral("big.png")).toStdString();
+        const Outcome outcome = run(picture(size, file, "0 0 0 255 50 0 h 1 -1 1 1 1"));
+        ASSERT_EQ(outcome.exitCode, 0) << size;
+        const QImage image(QString::fromStdString(file));
+        ASSERT_FALSE(image.isNull()) << size;
+        SCOPED_TRACE(size);
+        expectWholeGreyRamp(image);
+    }
 }

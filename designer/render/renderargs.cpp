@@ -119,7 +119,8 @@ public:
         : arguments_(arguments) {}
 
     ParseResult run() {
-        if (std::find(arguments_.begin(), arguments_.end(), "--help") != arguments_.end()) {
+        if (std::find(arguments_.begin(), arguments_.end(), "--help") != arguments_.end() ||
+            std::find(arguments_.begin(), arguments_.end(), "-h") != arguments_.end()) {
             request_.mode = Mode::Help;
             return {request_, {}};
         }
@@ -281,21 +282,32 @@ std::string usage() {
            "MoreXR MoreXG MoreXB\n"
            "  ombrelo-render --boxes --scale-width W --scale-height H R G B N Band Start Stop "
            "ModLine AutoRedraw MoreXR MoreXG MoreXB\n"
+           "  ombrelo-render -h | --help\n"
            "\n"
            "Paints the gradient that the call statement with these twelve values paints.\n"
            "\n"
            "  -o FILE            write a picture of W x H pixels (default 1920x1080) at 96 dpi,\n"
            "                     PNG or BMP by the file's extension\n"
-           "  --size WxH         the picture's size in pixels\n"
+           "  --size WxH         the picture's size in pixels, each side 1.." +
+           std::to_string(kMaxPixels) +
+           "\n"
            "  --boxes            list each painted box as \"x1 y1 x2 y2 colour\" in scale units\n"
            "                     (colour as a decimal 0x00BBGGRR value), then \"MoreX r g b\"\n"
            "                     with the divisors as the call left them\n"
            "  --scale-width W    the drawing area of --boxes, in scale units (decimal)\n"
            "  --scale-height H\n"
-           "  --help             show this text\n"
+           "  -h, --help         show this text\n"
            "\n"
            "Each value is a whole number in -32768..32767; AutoRedraw may also be True or\n"
-           "False. Stop may be h: the surface's ScaleHeight (rounded half to even).\n";
+           "False. Stop may be h: the surface's ScaleHeight (rounded half to even).\n"
+           "\n"
+           "Pictures are painted as the full-screen preview and the wallpaper are: with the\n"
+           "procedure widened to 32 bits for the surface's height and width, Start, Stop and\n"
+           "the band position, so that a picture of any size (more than 2184 pixels, 32767\n"
+           "twips, on a side) is painted whole, in bands of the same size in twips as on a\n"
+           "small one. --boxes lists what the procedure of the call statement paints, as the\n"
+           "user's application runs it: all in 16 bits, so a ScaleWidth or ScaleHeight\n"
+           "beyond -32768..32767 counts as 0, and Stop h must fit 16 bits.\n";
 }
 
 } // namespace render

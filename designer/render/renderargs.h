@@ -2,9 +2,10 @@
 // The command line of ombrelo-render, read into a request without touching
 // any window or file, so that every rule of it can be tested alone.
 //
-//   ombrelo-render [--size WxH] -o FILE  R G B N Band Start Stop ModLine AutoRedraw MoreXR MoreXG
-//   MoreXB ombrelo-render --boxes --scale-width W --scale-height H  R G B ... MoreXB ombrelo-render
-//   --help
+//   ombrelo-render [--size WxH] -o FILE  R G B N Band Start Stop ModLine AutoRedraw
+//                  MoreXR MoreXG MoreXB
+//   ombrelo-render --boxes --scale-width W --scale-height H  R G B ... MoreXB
+//   ombrelo-render -h | --help
 
 #include "module1/gradientstyle.h"
 

@@ -140,10 +140,17 @@ TEST(RenderArguments, MistakesAreOneLineErrors) {
 }
 
 TEST(RenderArguments, HelpWinsOverEverythingElse) {
-    ParseResult parsed = parseArguments({"--frobnicate", "--help"});
-    ASSERT_TRUE(parsed.request);
-    EXPECT_EQ(parsed.request->mode, Mode::Help);
-    EXPECT_NE(render::usage().find("--boxes"), std::string::npos);
+    for (const char* help : {"--help", "-h"}) {
+        ParseResult parsed = parseArguments({"--frobnicate", help});
+        ASSERT_TRUE(parsed.request) << help;
+        EXPECT_EQ(parsed.request->mode, Mode::Help) << help;
+    }
+    // The usage says which procedure each mode paints with.
+    const std::string usage = render::usage();
+    EXPECT_NE(usage.find("-h, --help"), std::string::npos);
+    EXPECT_NE(usage.find("widened to 32 bits"), std::string::npos);
+    EXPECT_NE(usage.find("--boxes lists what the procedure of the call statement paints"),
+              std::string::npos);
 }
 
 TEST(RenderArguments, DoubleDashEndsTheOptions) {

@@ -7,6 +7,7 @@
 #include "window/defaultsetting.h"
 #include "window/editor.h"
 #include "window/formcontext.h"
+#include "window/fullscreen.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
 #include "window/programicon.h"
@@ -93,6 +94,8 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
         ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
         services_.messageBoxes, services_.clipboard});
+    fullScreen_ =
+        std::make_unique<FullScreenPreview>(FullScreenInputs{style_, services_.clock, *this});
 
     placeHostedControls();
     editor_->connectControls();
@@ -292,6 +295,10 @@ void FrmDegColor::showEvent(QShowEvent* event) {
 void FrmDegColor::Command1_Click() {
     if (services_.endProgram)
         services_.endProgram();
+}
+
+void FrmDegColor::cmdFullScreen_Click() {
+    fullScreen_->open();
 }
 
 void FrmDegColor::Command3_Click() {

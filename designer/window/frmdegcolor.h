@@ -20,6 +20,7 @@ namespace designer {
 class CodeExportHandlers;
 class DefaultSettingHandlers;
 class EditorHandlers;
+class FullScreenPreview;
 class HostedControls;
 class PreviewHandlers;
 class RandomStyleHandlers;
@@ -48,7 +49,9 @@ public:
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
-    void cmdFullScreen_Click() {}
+    // "FullScreen Preview" (its frame, its caption, a double-click on the
+    // preview box).
+    void cmdFullScreen_Click();
     // "Set as WallPaper".
     void Velmira12_Click();
     void Command3_Click();
@@ -83,6 +86,7 @@ private:
     std::unique_ptr<RandomStyleHandlers> random_;
     std::unique_ptr<WallpaperHandler> wallpaper_;
     std::unique_ptr<CodeExportHandlers> codeExport_;
+    std::unique_ptr<FullScreenPreview> fullScreen_;
 };
 
 } // namespace designer

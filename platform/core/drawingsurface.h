@@ -9,7 +9,37 @@
 
 #include "core/vb.h"
 
+#include <cstddef>
+
 namespace vb {
+
+// A run of the bands of a gradient: band k (0 <= k < count) is the filled box
+// Line (x1, top + k * stride)-(x2, top + k * stride + height), colour, BF,
+// painted in the order of k.
+struct BandRun {
+    double x1 = 0;
+    double x2 = 0;
+    double top = 0;
+    double stride = 0;
+    double height = 0;
+    std::size_t count = 0;
+
+    double y1(std::size_t k) const { return top + static_cast<double>(k) * stride; }
+    double y2(std::size_t k) const { return y1(k) + height; }
+};
+
+// The colours of the bands of a run, formed when they are asked for: a
+// surface that shows only some bands (a later band covering an earlier one)
+// need not have the others formed.
+class BandColours {
+public:
+    // The colour of band k; false when it cannot be formed, and that band is
+    // then not painted. Never throws.
+    virtual bool colour(std::size_t k, OleColor& colour) const noexcept = 0;
+
+protected:
+    ~BandColours() = default;
+};
 
 class DrawingSurface {
 public:
@@ -30,6 +60,24 @@ public:
     virtual void lineBox(double x1, double y1, double x2, double y2, OleColor colour) {
         (void)x1, (void)y1, (void)x2, (void)y2, (void)colour;
         raiseError(err::NotSupported);
+    }
+
+    // The bands of a run, painted exactly as lineBox on each band that has a
+    // colour would paint them, in order. Each band is its own unit of
+    // failure: one that fails is skipped and the next is painted; nothing is
+    // thrown. This one calls lineBox band by band; a raster surface overrides
+    // it to paint a gradient without a call (or a colour) per band.
+    virtual void lineBands(const BandRun& run, const BandColours& colours) noexcept {
+        for (std::size_t k = 0; k < run.count; ++k) {
+            OleColor colour = 0;
+            if (!colours.colour(k, colour))
+                continue;
+            try {
+                lineBox(run.x1, run.y1(k), run.x2, run.y2(k), colour);
+            } catch (...) {
+                // this band is skipped
+            }
+        }
     }
 
 protected:

@@ -128,6 +128,12 @@ void PictureBox::lineBox(double x1, double y1, double x2, double y2, vb::OleColo
     scheduleUpdate();
 }
 
+void PictureBox::lineBands(const vb::BandRun& run, const vb::BandColours& colours) noexcept {
+    syncSize();
+    canvas_.fillBands(run, colours, &palette());
+    scheduleUpdate();
+}
+
 void PictureBox::setBackColor(vb::OleColor colour) {
     const QColor resolved = resolveOrRaise(colour, palette());
     backColor_ = colour;

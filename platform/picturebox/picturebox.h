@@ -35,6 +35,8 @@ public:
     double scaleHeight() override;
     double scaleWidth() override;
     void lineBox(double x1, double y1, double x2, double y2, vb::OleColor colour) override;
+    // A whole run of bands with one repaint.
+    void lineBands(const vb::BandRun& run, const vb::BandColours& colours) noexcept override;
 
     // ---- properties
     // OLE_COLOR values (0x00BBGGRR or a system colour). An unknown system
@@ -58,6 +60,8 @@ public:
     // ---- geometry in twips
     // 1440 / the screen's logical dots per inch: 15 at 96 dpi.
     double twipsPerPixel() const { return canvas_.twipsPerPixel(); }
+    // The border's width in pixels on each side: the scale area starts there.
+    int borderWidth() const;
     // Outer size, border included.
     double widthTwips() const { return width() * twipsPerPixel(); }
     double heightTwips() const { return height() * twipsPerPixel(); }
@@ -102,7 +106,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    int borderWidth() const;
     QSize innerSize() const;
     void syncSize();
     void syncScreen();

@@ -99,6 +99,25 @@ TEST(PixelMapping, EveryCoordinateLandsInThePixelItsFloorGives) {
     EXPECT_EQ(mapTwipBox(-1e308, -1e308, 1e308, 1e308, 1e300, bounds), pixels(0, 0, 49, 39));
 }
 
+TEST(PixelMapping, WholeTwipPixelStartsAgreeWithTheMapping) {
+    constexpr int limit = 60;
+    for (const double perTwip :
+         {1.0 / 15.0, 2.0 / 15.0, 1.5 / 15.0, 1.25 / 15.0, 1.0 / 12.0, 1.0 / 7.5, 0.7, 3.0}) {
+        const std::vector<long long> starts = wholeTwipPixelStarts(perTwip, limit);
+        ASSERT_EQ(starts.size(), std::size_t(limit + 1));
+        for (long long y = -300; y <= 3000; ++y) {
+            const int pixel = floorPixel(double(y), perTwip, limit);
+            if (pixel < 0)
+                ASSERT_LT(y, starts[0]) << y << " at " << perTwip;
+            else if (pixel >= limit)
+                ASSERT_GE(y, starts[limit]) << y << " at " << perTwip;
+            else
+                ASSERT_TRUE(starts[pixel] <= y && y < starts[pixel + 1]) << y << " at " << perTwip;
+        }
+    }
+    EXPECT_EQ(wholeTwipPixelStarts(1.0 / 15.0, 0), std::vector<long long>{0});
+}
+
 TEST(PixelFill, FillsExactlyTheBoxInAPlainImage) {
     QImage image(7, 5, QImage::Format_RGB32);
     image.fill(0xff000000);
@@ -127,6 +146,30 @@ TEST(PixelFill, FillsWholeRowsOfPaddedAndLongImages) {
     for (int x = 0; x < 1000; ++x) {
         ASSERT_EQ(wide.pixel(x, 1), 0xff00ff00) << x;
         ASSERT_EQ(wide.pixel(x, 2), 0xff000000) << x;
+    }
+}
+
+TEST(PixelFill, FillsEachRowWithItsOwnValueAndLeavesRowsWithoutOne) {
+    // Every width and start column around the wide stores, padded and not.
+    for (const int stride : {40, 41}) {
+        for (int left = 0; left < 12; ++left) {
+            for (int right = left; right < 40; ++right) {
+                std::vector<QRgb> memory(std::size_t(stride) * 6, 0xff000000);
+                QImage image(reinterpret_cast<uchar*>(memory.data()), 40, 6,
+                             stride * qsizetype(sizeof(QRgb)), QImage::Format_RGB32);
+                const QRgb values[6] = {0xff111111, 0xff222222, 0, 0xff222222, 0xff333333, 0};
+                fillPixelRows(image, left, right, values, 1, 4);
+                for (int y = 0; y < 6; ++y)
+                    for (int x = 0; x < stride; ++x) {
+                        const bool filled =
+                            y >= 1 && y <= 4 && values[y] != 0 && x >= left && x <= right;
+                        ASSERT_EQ(memory[std::size_t(y * stride + x)],
+                                  filled ? values[y] : 0xff000000)
+                            << "stride " << stride << " columns " << left << ".." << right << " at "
+                            << x << "," << y;
+                    }
+            }
+        }
     }
 }
 

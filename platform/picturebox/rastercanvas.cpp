@@ -108,7 +108,11 @@ double RasterCanvas::scaleWidth() {
 
 // ------------------------------------------------------------- drawing
 
+// Setting the value it already has changes nothing: what waits keeps waiting
+// (the drawing procedure sets it before every gradient, right after a clear).
 void RasterCanvas::setAutoRedraw(bool on) {
+    if (on == autoRedraw_)
+        return;
     flush();
     autoRedraw_ = on;
 }
@@ -137,46 +141,27 @@ void RasterCanvas::fillBox(double x1, double y1, double x2, double y2, QRgb colo
 void RasterCanvas::queueBox(const PixelBox& box, QRgb value, bool toScreen) {
     if (toScreen)
         beginScreenDrawing();
-    noteBoxAfterClear(box, toScreen);
-    if (pending_ && pending_->toScreen == toScreen && pending_->box.sameColumns(box) &&
-        box.top <= pending_->box.bottom + 1 && box.bottom >= pending_->box.bottom) {
-        if (value == pending_->value) {
-            // Same colour: the two boxes paint one block of rows, which waits
-            // whole (one long fill instead of a short one per band).
-            pending_->box.top = std::min(pending_->box.top, box.top);
-            pending_->box.bottom = box.bottom;
-            return;
-        }
-        // The new box paints over the pending one from its own top down; only
-        // the rows above stay visible.
-        const int coveredFrom = std::max(box.top, pending_->box.top);
-        if (coveredFrom > pending_->box.top) {
-            PixelBox visible = pending_->box;
-            visible.bottom = coveredFrom - 1;
-            fillPixelBox(layer(toScreen), visible, pending_->value);
-        }
-        pending_ = Pending{box, value, toScreen};
-        return;
-    }
-    flushPendingBox();
-    pending_ = Pending{box, value, toScreen};
-}
-
-// A full-width box that joins the painted rows at the top extends them; any
-// other box needs the clear done first where it paints.
-void RasterCanvas::noteBoxAfterClear(const PixelBox& box, bool toScreen) {
-    WaitingClear& clear = waitingClear(toScreen);
-    if (!clear.active)
-        return;
+    QRgb* rows = pendingRowsFor(toScreen, box.left, box.right);
     const QImage& target = layer(toScreen);
     const bool fullWidth = box.left == 0 && box.right == target.width() - 1;
-    if (fullWidth && box.top <= clear.paintedTo) {
-        clear.paintedTo = std::max(clear.paintedTo, box.bottom + 1);
-        if (clear.paintedTo >= target.height())
-            clear.active = false;
-        return;
+    noteRowsAfterClear(box.top, box.bottom, fullWidth, toScreen, target.height());
+    notePendingRows(box.top, box.bottom);
+    std::fill(rows + box.top, rows + box.bottom + 1, value);
+}
+
+// The row colours for boxes of these columns on this layer; boxes of other
+// columns or of the other layer are painted first.
+QRgb* RasterCanvas::pendingRowsFor(bool toScreen, int left, int right) {
+    if (pending_.active &&
+        (pending_.toScreen != toScreen || pending_.left != left || pending_.right != right))
+        flushPendingRows();
+    if (!pending_.active) {
+        const auto height = static_cast<std::size_t>(layer(toScreen).height());
+        if (rowValues_.size() < height)
+            rowValues_.resize(height, 0);
+        pending_ = PendingRows{true, toScreen, left, right, 0, -1};
     }
-    finishClear(toScreen);
+    return rowValues_.data();
 }
 
 // Clears the rows that no box has painted since the clear. The boxes since
@@ -192,19 +177,33 @@ void RasterCanvas::finishClear(bool toScreen) {
                      clear.value);
 }
 
-void RasterCanvas::flushPendingBox() {
-    if (!pending_)
+// Each row once, in the colour of the last box over it.
+void RasterCanvas::flushPendingRows() {
+    if (!pending_.active)
         return;
-    const Pending box = *pending_;
-    pending_.reset();
-    fillPixelBox(layer(box.toScreen), box.box, box.value);
+    const PendingRows pending = pending_;
+    pending_.active = false;
+    if (pending.first > pending.last)
+        return;
+    fillPixelRows(layer(pending.toScreen), pending.left, pending.right, rowValues_.data(),
+                  pending.first, pending.last);
+    std::fill(rowValues_.begin() + pending.first, rowValues_.begin() + pending.last + 1, 0);
 }
 
 void RasterCanvas::flush() {
-    flushPendingBox();
+    flushPendingRows();
     finishClear(false);
     if (!screenEmpty_)
         finishClear(true);
+}
+
+// What was drawn on the screen alone is gone, with what waited to be.
+void RasterCanvas::dropScreenLayer() {
+    if (pending_.active && pending_.toScreen) {
+        std::fill(rowValues_.begin() + pending_.first, rowValues_.begin() + pending_.last + 1, 0);
+        pending_.active = false;
+    }
+    screenEmpty_ = true;
 }
 
 // The first drawing on the screen since it was last repainted starts from a
