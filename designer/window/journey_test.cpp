@@ -7,6 +7,7 @@
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
 #include "window/codeexport.h"
+#include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 #include "window/useractions.h"
@@ -98,6 +99,20 @@ void JourneyTest::aStyleMadeSavedExportedAndDeletedAgain() {
     // The procedure exactly as the side file holds it.
     clickCaption(w, QStringLiteral("Command4"));
     QCOMPARE(f.clipboard.text(), QString::fromUtf8(readAll(shippedProcedurePath())));
+
+    // Full screen, the panel slid away, closed with Enter.
+    clickCaption(w, QStringLiteral("Velmira13"));
+    designer::FrmPreview* preview = openFullScreen();
+    QVERIFY(preview);
+    QVERIFY(QTest::qWaitForWindowActive(preview));
+    QCOMPARE(preview->lblCalcultime->text(), QStringLiteral("00.25 secs."));
+    QVERIFY(slidePanelAway(preview));
+    QCOMPARE(preview->panelLeft(), -3180.0);
+    QTest::keyClick(preview->focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!openFullScreen());
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(checks.afterEveryAction(), QStringList());
 
     // The wallpaper: the desktop is handed the bitmap of the screen's size,
     // starting with the style's first band.

@@ -22,7 +22,6 @@ namespace {
 
 namespace msgbox = platform::msgbox;
 
-constexpr double kClockStep = 0.25;
 constexpr qsizetype kLogLength = 40;
 
 QByteArray fileBytes(const QString& path) {
@@ -64,6 +63,8 @@ std::span<const SoakRun::Action> SoakRun::actions() {
         {"read-only box", 2, &SoakRun::touchReadOnlyBox},
         {"exit", 1, &SoakRun::exitProgram},
         {"keyboard", 4, &SoakRun::useKeyboard},
+        {"full screen", 4, &SoakRun::fullScreen},
+        {"close full screen", 2, &SoakRun::leaveFullScreen},
     };
     return list;
 }
@@ -73,7 +74,7 @@ SoakRun::SoakRun(quint32 seed, bool trace)
     , trace_(trace)
     , f_(true)
     , counts_(actions().size(), 0) {
-    f_.clock.setStepPerRead(kClockStep);
+    f_.clock.setStepPerRead(kSoakClockStep);
     QList<double> numbers;
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (int i = 0; i < 1009; ++i)
@@ -99,7 +100,7 @@ bool SoakRun::start() {
     // The message about controls that could not be created, if any, is no
     // action's doing.
     f_.boxes.clearShown();
-    checks_ = std::make_unique<WindowChecks>(f_, kClockStep);
+    checks_ = std::make_unique<WindowChecks>(f_, kSoakClockStep);
     return checks_->afterEveryAction().isEmpty();
 }
 
@@ -114,8 +115,19 @@ bool SoakRun::chance(double probability) {
 // Lets what the action left waiting run: focus changes and the checks that
 // wait for them, timers of no delay.
 void SoakRun::settle() {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+void SoakRun::bringMainWindowBack() {
+    FrmDegColor& window = f_.window();
+    if (window.isActiveWindow())
+        return;
+    window.activateWindow();
+    (void)QTest::qWaitForWindowActive(&window);
+    settle();
 }
 
 QString SoakRun::summary() const {
@@ -145,6 +157,8 @@ QString SoakRun::step(int index) {
     const QString statementBefore = f_.edit("txtFunction")->text();
     Outcome o;
     o.description = QLatin1String(kActions[chosen].name);
+    if (kActions[chosen].run != &SoakRun::leaveFullScreen)
+        bringMainWindowBack();
     if (trace_)
         std::fprintf(stderr, "soak #%d: %s\n", index, kActions[chosen].name);
     (this->*kActions[chosen].run)(o);

@@ -17,6 +17,10 @@
 #include <random>
 #include <span>
 
+namespace designer {
+class FrmPreview;
+}
+
 namespace designer::test {
 
 // The editor's sliders and check boxes, by name.
@@ -26,6 +30,9 @@ inline constexpr std::array kSoakSliders = {
 inline constexpr std::array kSoakCheckBoxes = {
     "CheckR",  "CheckG",  "CheckB",  "CheckN", "CheckRXT",   "CheckGXT", "CheckBXT", "CheckWXT",
     "CheckMR", "CheckMG", "CheckMB", "Check1", "ChkModLine", "Check2",   "Check3"};
+
+// What the scripted clock moves per read: every time shown is this.
+inline constexpr double kSoakClockStep = 0.25;
 
 // Every value the user can set in the editor, as one text.
 QString editorState(const WindowFixture& f);
@@ -72,6 +79,8 @@ private:
     bool chance(double probability);
     QString anyStyleName();
     void settle();
+    // The user's click on the main window brings it to the front again.
+    void bringMainWindowBack();
     QStringList boxProblems(const Outcome& o, qsizetype boxesBefore, bool nameWasEmpty);
 
     void moveSlider(Outcome& o);
@@ -92,6 +101,9 @@ private:
     void touchReadOnlyBox(Outcome& o);
     void exitProgram(Outcome& o);
     void useKeyboard(Outcome& o);
+    void fullScreen(Outcome& o);
+    void leaveFullScreen(Outcome& o);
+    QStringList closeFullScreen(FrmPreview* preview, QString& description);
 
     std::mt19937 rng_;
     bool trace_;

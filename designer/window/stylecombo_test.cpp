@@ -22,6 +22,7 @@ class StyleComboTest : public QObject {
 private slots:
     void anotherNameLeavesNoItemCurrent();
     void theHighlightedStyleLoadsAfterARandomGradient();
+    void gainingTheFocusChoosesNothing();
 };
 
 void StyleComboTest::anotherNameLeavesNoItemCurrent() {
@@ -52,6 +53,33 @@ void StyleComboTest::anotherNameLeavesNoItemCurrent() {
     QCOMPARE(combo.currentIndex(), 1);
     combo.setText(QString());
     QCOMPARE(combo.currentIndex(), -1);
+}
+
+void StyleComboTest::gainingTheFocusChoosesNothing() {
+    QWidget window;
+    auto* other = new QLineEdit(&window);
+    auto* combo = new designer::StyleCombo(&window);
+    combo->setGeometry(0, 30, 200, 150);
+    for (const char* name : {"Sunset", "Marine"})
+        combo->addItem(QString::fromLatin1(name));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QSignalSpy clicks(combo, &designer::StyleCombo::clicked);
+
+    // Tabbed into, or focused again as the window comes back to the front.
+    for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::ActiveWindowFocusReason}) {
+        other->setFocus();
+        combo->list()->setFocus(reason);
+        QVERIFY(combo->list()->hasFocus());
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->text(), QString());
+    }
+    QCOMPARE(clicks.size(), 0);
+
+    // The keyboard still chooses: Down on the list makes an item current.
+    QTest::keyClick(combo->list(), Qt::Key_Down);
+    QCOMPARE(clicks.size(), 1);
+    QVERIFY(!combo->text().isEmpty());
 }
 
 void StyleComboTest::theHighlightedStyleLoadsAfterARandomGradient() {

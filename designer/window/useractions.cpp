@@ -1,15 +1,19 @@
 #include "window/useractions.h"
 
 #include "window/frmdegcolor.h"
+#include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 
 namespace designer::test {
 
@@ -130,6 +134,18 @@ void chooseListRow(StyleCombo* list, int row) {
         return;
     items->scrollToItem(item);
     clickAt(items->viewport(), items->visualItemRect(item).center());
+}
+
+FrmPreview* openFullScreen() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* preview = qobject_cast<FrmPreview*>(widget); preview && preview->isVisible())
+            return preview;
+    return nullptr;
+}
+
+bool slidePanelAway(FrmPreview* preview) {
+    clickCentre(preview->cmdHide[1]);
+    return QTest::qWaitFor([preview] { return !preview->Timer1->isActive(); }, 5000);
 }
 
 } // namespace designer::test

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace designer {
 class FrmDegColor;
+class FrmPreview;
 class StyleCombo;
 } // namespace designer
 
@@ -47,5 +48,10 @@ void typeCharacter(QWidget* widget, QChar c);
 
 // A click on the style list's item of that row, scrolled into view first.
 void chooseListRow(StyleCombo* list, int row);
+
+// The full-screen preview that is open, or null.
+FrmPreview* openFullScreen();
+// "<---" clicked, then the slide waited for; false when it did not end.
+bool slidePanelAway(FrmPreview* preview);
 
 } // namespace designer::test
