@@ -50,6 +50,9 @@ set(OMBRELO_TEST_ENV
     "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp:print_suppressions=0"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/test-home/runtime")
+# Qt accepts a runtime directory only when no one else may enter it.
+file(CHMOD "${CMAKE_BINARY_DIR}/test-home/runtime"
+     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
 # ombrelo_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
 # A GoogleTest executable whose cases are listed to CTest one by one.
