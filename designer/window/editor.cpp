@@ -124,12 +124,25 @@ void EditorHandlers::lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integ
     preview_.repaintPreview();
 }
 
+void EditorHandlers::stopAtPreviewHeight() {
+    if (!form_.OptStop[0]->isChecked())
+        return;
+    if (const auto height = stopFromScaleHeight(previewScaleHeight()))
+        form_.style.Stop = *height;
+}
+
 void EditorHandlers::SliderStart_Change() {
     lineSliderChange(form_.ui.SliderStart, form_.ui.txtStart, form_.style.Start);
 }
 
 void EditorHandlers::SliderStop_Change() {
-    lineSliderChange(form_.ui.SliderStop, form_.ui.txtStop, form_.style.Stop);
+    Ui::FrmDegColor& ui = form_.ui;
+    const int v = ui.SliderStop->value();
+    ui.txtStop->setText(QString::number(v));
+    form_.style.Stop = static_cast<vb::Integer>(v);
+    stopAtPreviewHeight();
+    preview_.RefreshPreview();
+    preview_.repaintPreview();
 }
 
 void EditorHandlers::SliderBand_Change() {
@@ -205,8 +218,7 @@ void EditorHandlers::OptStop_Click(int /*index*/) {
     Ui::FrmDegColor& ui = form_.ui;
     if (form_.OptStop[0]->isChecked()) {
         ui.SliderStop->setEnabled(false);
-        if (const auto height = stopFromScaleHeight(previewScaleHeight()))
-            form_.style.Stop = *height;
+        stopAtPreviewHeight();
     } else if (form_.OptStop[1]->isChecked()) {
         ui.SliderStop->setEnabled(true);
         form_.style.Stop = static_cast<vb::Integer>(ui.SliderStop->value());

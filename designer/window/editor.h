@@ -54,6 +54,11 @@ private:
                             const QString& letter);
     void lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field);
     void moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field);
+    // While the stop method is the target's height, Stop is the preview's
+    // height, whatever the (disabled) Stop slider holds: a load that sets the
+    // slider keeps the manual value there for a later switch, and the
+    // preview still paints what the statement's ScaleHeight paints.
+    void stopAtPreviewHeight();
 
     FormContext& form_;
     PreviewHandlers& preview_;

@@ -2,14 +2,39 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace designer {
 
+namespace {
+
+// Qt's item views make the first item current when they gain the focus
+// with none current (by Tab, or by the window coming back to the front).
+// Here that would load a style the user never chose: the list gains the
+// focus with what was current before, and nothing is raised.
+class NameList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const int before = currentRow();
+        {
+            const QSignalBlocker quiet(this);
+            QListWidget::focusInEvent(event);
+            if (currentRow() != before)
+                setCurrentRow(before);
+        }
+    }
+};
+
+} // namespace
+
 StyleCombo::StyleCombo(QWidget* parent)
     : QWidget(parent)
     , edit_(new QLineEdit(this))
-    , list_(new QListWidget(this)) {
+    , list_(new NameList(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -22,6 +47,7 @@ StyleCombo::StyleCombo(QWidget* parent)
     // each of a large library's names to know their heights.
     list_->setUniformItemSizes(true);
     connect(list_, &QListWidget::currentRowChanged, this, &StyleCombo::currentRowChanged);
+    connect(edit_, &QLineEdit::textChanged, this, &StyleCombo::textChanged);
 }
 
 QString StyleCombo::text() const {
@@ -60,6 +86,16 @@ void StyleCombo::setCurrentIndex(int index) {
     if (index < -1 || index >= list_->count())
         return;
     list_->setCurrentRow(index);
+}
+
+void StyleCombo::textChanged(const QString& text) {
+    const QListWidgetItem* current = list_->currentItem();
+    if (!current || current->text() == text)
+        return;
+    // The name no longer names the current item: no item is current, so
+    // that choosing that item again loads it.
+    list_->setCurrentRow(-1);
+    list_->clearSelection();
 }
 
 void StyleCombo::currentRowChanged(int row) {

@@ -2,7 +2,8 @@
 // The style list: a one-line edit field for the style name with the list of
 // all names always shown below it. Making an item current (by the user or by
 // code) puts its name into the edit field and raises clicked(), once per
-// real change of the current item; typing changes only the text.
+// real change of the current item. Typing, or setting the text, changes only
+// the text; a text other than the current item's name leaves no item current.
 
 #include <QWidget>
 
@@ -37,6 +38,7 @@ signals:
 
 private:
     void currentRowChanged(int row);
+    void textChanged(const QString& text);
 
     QLineEdit* edit_;
     QListWidget* list_;

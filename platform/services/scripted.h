@@ -33,6 +33,9 @@ public:
         : defaultAnswer_(defaultAnswer) {}
 
     void queueAnswer(int answer) { answers_.append(answer); }
+    // Answers queued that no box has taken yet.
+    qsizetype pendingAnswers() const { return answers_.size(); }
+    void dropPendingAnswers() { answers_.clear(); }
     const QList<Shown>& shown() const { return shown_; }
     void clearShown() { shown_.clear(); }
 
