@@ -18,13 +18,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-using designer::test::styleSection;
+using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 
 namespace {
-
-const QByteArray kSunset = styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50,
-                                        false, QStringLiteral("Picture1"), 2, 1, 2, 3);
 
 void clickCentre(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
@@ -38,7 +35,7 @@ void clickLeftEdge(QWidget* widget) {
 // The window with Sunset loaded, the start-up message about the missing
 // controls answered and forgotten, and the clipboard holding older text.
 void startWithSunset(WindowFixture& f) {
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     f.writeProcedureSource("' Ombrelo\r\nPublic Sub Ombrelo()\r\nEnd Sub\r\n");
     f.start();
     (void)QTest::qWaitFor([&] { return !f.boxes.shown().isEmpty(); });

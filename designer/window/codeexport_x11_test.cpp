@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-using designer::test::styleSection;
+using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 
 namespace {
@@ -65,8 +65,6 @@ void copiedElsewhere(const QByteArray& text) {
     QVERIFY(xclip.waitForFinished(5000));
 }
 
-const QByteArray kSunset = styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50,
-                                        false, QStringLiteral("Picture1"), 2, 1, 2, 3);
 const QByteArray kSunsetLine =
     "Ombrelo Picture1, 255, 128, 0, 236, 50, 0, 1500, 2, True, 1, 2, 3 'Sunset";
 const char* const kCopyThenEnd = "--copy-then-end";
@@ -78,7 +76,7 @@ int copyThenEnd() {
     platform::SystemClipboard clipboard;
     WindowFixture f;
     f.useClipboard(clipboard);
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     f.start();
     if (!clickCentre(f.child<QWidget>("cmdCopy")))
         return 2;
@@ -124,7 +122,7 @@ void CodeExportX11Test::anotherProgramPastesTheCopiedLine() {
     platform::SystemClipboard clipboard;
     WindowFixture f;
     f.useClipboard(clipboard);
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     f.start();
     copiedElsewhere("older text from another program");
     QCOMPARE(pastedElsewhere(), QByteArray("older text from another program"));

@@ -3,6 +3,7 @@
 #include "logic/stopheight.h"
 #include "picturebox/olecolor.h"
 #include "ui_frmdegcolor.h"
+#include "window/hostedcontrols.h"
 #include "window/preview.h"
 
 #include <QEvent>
@@ -25,12 +26,12 @@ void lightLamp(platform::Lamp* lamp, const QCheckBox* box, vb::OleColor lit) {
 
 } // namespace
 
-EditorHandlers::EditorHandlers(FormContext& form, PreviewHandlers& preview)
-    : form_(form)
+EditorHandlers::EditorHandlers(EditorControls controls, PreviewHandlers& preview)
+    : c_(controls)
     , preview_(preview) {}
 
 void EditorHandlers::connectControls() {
-    Ui::FrmDegColor& ui = form_.ui;
+    Ui::FrmDegColor& ui = c_.ui;
     const auto onValue = [this](QSlider* slider, void (EditorHandlers::*handler)()) {
         connect(slider, &QSlider::valueChanged, this, [this, handler] { (this->*handler)(); });
     };
@@ -61,7 +62,7 @@ void EditorHandlers::connectControls() {
     onToggle(ui.Check3, &EditorHandlers::Check3_Click);
     // An option raises its click when it becomes the selected one.
     for (int index = 0; index < 2; ++index)
-        connect(form_.OptStop[index], &QRadioButton::toggled, this, [this, index](bool on) {
+        connect(c_.OptStop[index], &QRadioButton::toggled, this, [this, index](bool on) {
             if (on)
                 OptStop_Click(index);
         });
@@ -81,22 +82,22 @@ void EditorHandlers::colourSliderChange(QSlider* slider, QLineEdit* box, vb::Int
 }
 
 void EditorHandlers::SliderR_Change() {
-    Ui::FrmDegColor& ui = form_.ui;
-    colourSliderChange(ui.SliderR, ui.txtR, form_.style.R, ui.Label1, QStringLiteral("R"));
+    Ui::FrmDegColor& ui = c_.ui;
+    colourSliderChange(ui.SliderR, ui.txtR, c_.style.R, ui.Label1, QStringLiteral("R"));
 }
 
 void EditorHandlers::SliderG_Change() {
-    Ui::FrmDegColor& ui = form_.ui;
-    colourSliderChange(ui.SliderG, ui.txtG, form_.style.G, ui.Label2, QStringLiteral("G"));
+    Ui::FrmDegColor& ui = c_.ui;
+    colourSliderChange(ui.SliderG, ui.txtG, c_.style.G, ui.Label2, QStringLiteral("G"));
 }
 
 void EditorHandlers::SliderB_Change() {
-    Ui::FrmDegColor& ui = form_.ui;
-    colourSliderChange(ui.SliderB, ui.txtB, form_.style.B, ui.Label3, QStringLiteral("B"));
+    Ui::FrmDegColor& ui = c_.ui;
+    colourSliderChange(ui.SliderB, ui.txtB, c_.style.B, ui.Label3, QStringLiteral("B"));
 }
 
 void EditorHandlers::SliderN_Change() {
-    Ui::FrmDegColor& ui = form_.ui;
+    Ui::FrmDegColor& ui = c_.ui;
     const int v = ui.SliderN->value();
     // The level box stores N and redraws when its text changes.
     ui.txtN->setText(QString::number(v));
@@ -111,7 +112,7 @@ void EditorHandlers::SliderN_Change() {
 }
 
 void EditorHandlers::txtN_Change() {
-    form_.style.N = static_cast<vb::Integer>(form_.ui.SliderN->value());
+    c_.style.N = static_cast<vb::Integer>(c_.ui.SliderN->value());
     preview_.RefreshPreview();
     preview_.repaintPreview();
 }
@@ -125,32 +126,32 @@ void EditorHandlers::lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integ
 }
 
 void EditorHandlers::stopAtPreviewHeight() {
-    if (!form_.OptStop[0]->isChecked())
+    if (!c_.OptStop[0]->isChecked())
         return;
     if (const auto height = stopFromScaleHeight(previewScaleHeight()))
-        form_.style.Stop = *height;
+        c_.style.Stop = *height;
 }
 
 void EditorHandlers::SliderStart_Change() {
-    lineSliderChange(form_.ui.SliderStart, form_.ui.txtStart, form_.style.Start);
+    lineSliderChange(c_.ui.SliderStart, c_.ui.txtStart, c_.style.Start);
 }
 
 void EditorHandlers::SliderStop_Change() {
-    Ui::FrmDegColor& ui = form_.ui;
+    Ui::FrmDegColor& ui = c_.ui;
     const int v = ui.SliderStop->value();
     ui.txtStop->setText(QString::number(v));
-    form_.style.Stop = static_cast<vb::Integer>(v);
+    c_.style.Stop = static_cast<vb::Integer>(v);
     stopAtPreviewHeight();
     preview_.RefreshPreview();
     preview_.repaintPreview();
 }
 
 void EditorHandlers::SliderBand_Change() {
-    lineSliderChange(form_.ui.SliderBand, form_.ui.txtBandSize, form_.style.Band);
+    lineSliderChange(c_.ui.SliderBand, c_.ui.txtBandSize, c_.style.Band);
 }
 
 void EditorHandlers::SliderModLine_Change() {
-    lineSliderChange(form_.ui.SliderModLine, form_.ui.txtModLine, form_.style.ModLine);
+    lineSliderChange(c_.ui.SliderModLine, c_.ui.txtModLine, c_.style.ModLine);
 }
 
 void EditorHandlers::moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field) {
@@ -160,74 +161,74 @@ void EditorHandlers::moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Inte
 }
 
 void EditorHandlers::SliderMR_Change() {
-    moreXSliderChange(form_.ui.SliderMR, form_.ui.TxtMR, form_.style.MoreXR);
+    moreXSliderChange(c_.ui.SliderMR, c_.ui.TxtMR, c_.style.MoreXR);
 }
 
 void EditorHandlers::SliderMG_Change() {
-    moreXSliderChange(form_.ui.SliderMG, form_.ui.TxtMG, form_.style.MoreXG);
+    moreXSliderChange(c_.ui.SliderMG, c_.ui.TxtMG, c_.style.MoreXG);
 }
 
 void EditorHandlers::SliderMB_Change() {
-    moreXSliderChange(form_.ui.SliderMB, form_.ui.TxtMB, form_.style.MoreXB);
+    moreXSliderChange(c_.ui.SliderMB, c_.ui.TxtMB, c_.style.MoreXB);
 }
 
 void EditorHandlers::CheckR_Click() {
-    form_.ui.CheckRXT->setEnabled(form_.ui.CheckR->isChecked());
+    c_.ui.CheckRXT->setEnabled(c_.ui.CheckR->isChecked());
 }
 
 void EditorHandlers::CheckG_Click() {
-    form_.ui.CheckGXT->setEnabled(form_.ui.CheckG->isChecked());
+    c_.ui.CheckGXT->setEnabled(c_.ui.CheckG->isChecked());
 }
 
 void EditorHandlers::CheckB_Click() {
-    form_.ui.CheckBXT->setEnabled(form_.ui.CheckB->isChecked());
+    c_.ui.CheckBXT->setEnabled(c_.ui.CheckB->isChecked());
 }
 
 void EditorHandlers::CheckN_Click() {
-    form_.ui.CheckWXT->setEnabled(form_.ui.CheckN->isChecked());
+    c_.ui.CheckWXT->setEnabled(c_.ui.CheckN->isChecked());
 }
 
 void EditorHandlers::CheckMR_Click() {
-    lightLamp(form_.ui.ShapeMR, form_.ui.CheckMR, kLampRed);
+    lightLamp(c_.ui.ShapeMR, c_.ui.CheckMR, kLampRed);
 }
 
 void EditorHandlers::CheckMG_Click() {
-    lightLamp(form_.ui.ShapeMG, form_.ui.CheckMG, kLampGreen);
+    lightLamp(c_.ui.ShapeMG, c_.ui.CheckMG, kLampGreen);
 }
 
 void EditorHandlers::CheckMB_Click() {
-    lightLamp(form_.ui.ShapeMB, form_.ui.CheckMB, kLampBlue);
+    lightLamp(c_.ui.ShapeMB, c_.ui.CheckMB, kLampBlue);
 }
 
 void EditorHandlers::Check2_Click() {
-    const bool automatic = form_.ui.Check2->isChecked();
-    form_.hosted.setEnabled(QStringLiteral("Command3"), automatic);
-    form_.hosted.setEnabled(QStringLiteral("Command5"), !automatic);
+    const bool automatic = c_.ui.Check2->isChecked();
+    c_.hosted.setEnabled(QStringLiteral("Command3"), automatic);
+    c_.hosted.setEnabled(QStringLiteral("Command5"), !automatic);
     if (automatic)
         preview_.RefreshPreview();
     else
-        form_.ui.Picture2->cls();
+        c_.ui.Picture2->cls();
 }
 
 void EditorHandlers::Check3_Click() {
-    form_.style.AutoRedraw = form_.ui.Check3->isChecked() ? vb::True : vb::False;
+    c_.style.AutoRedraw = c_.ui.Check3->isChecked() ? vb::True : vb::False;
     preview_.RefreshPreview();
 }
 
 void EditorHandlers::OptStop_Click(int /*index*/) {
-    Ui::FrmDegColor& ui = form_.ui;
-    if (form_.OptStop[0]->isChecked()) {
+    Ui::FrmDegColor& ui = c_.ui;
+    if (c_.OptStop[0]->isChecked()) {
         ui.SliderStop->setEnabled(false);
         stopAtPreviewHeight();
-    } else if (form_.OptStop[1]->isChecked()) {
+    } else if (c_.OptStop[1]->isChecked()) {
         ui.SliderStop->setEnabled(true);
-        form_.style.Stop = static_cast<vb::Integer>(ui.SliderStop->value());
+        c_.style.Stop = static_cast<vb::Integer>(ui.SliderStop->value());
     }
     preview_.RefreshPreview();
 }
 
 double EditorHandlers::previewScaleHeight() const {
-    return form_.ui.Picture2->scaleHeight();
+    return c_.ui.Picture2->scaleHeight();
 }
 
 } // namespace designer

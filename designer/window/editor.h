@@ -4,21 +4,39 @@
 // Auto-Redraw. Each handler runs when its control really changes, also when
 // code sets the control; it updates the current style and the preview.
 
-#include "window/formcontext.h"
+#include "module1/gradientstyle.h"
+
+#include <array>
 
 #include <QObject>
 
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 class QSlider;
+
+namespace Ui {
+class FrmDegColor;
+}
 
 namespace designer {
 
+class HostedControls;
 class PreviewHandlers;
+
+// What the editor works on: the window's editor controls, the current
+// style they set, the hosted "Random" and "Preview" captions that automatic
+// preview switches, and the option pair OptStop(0) and OptStop(1).
+struct EditorControls {
+    Ui::FrmDegColor& ui;
+    module1::GradientStyle& style;
+    HostedControls& hosted;
+    std::array<QRadioButton*, 2> OptStop;
+};
 
 class EditorHandlers : public QObject {
 public:
-    EditorHandlers(FormContext& form, PreviewHandlers& preview);
+    EditorHandlers(EditorControls controls, PreviewHandlers& preview);
 
     // Connects every editor control to its handler.
     void connectControls();
@@ -60,7 +78,7 @@ private:
     // preview still paints what the statement's ScaleHeight paints.
     void stopAtPreviewHeight();
 
-    FormContext& form_;
+    EditorControls c_;
     PreviewHandlers& preview_;
 };
 

@@ -6,7 +6,6 @@
 #include "window/codeexport.h"
 #include "window/defaultsetting.h"
 #include "window/editor.h"
-#include "window/formcontext.h"
 #include "window/fullscreen.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
@@ -70,10 +69,19 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     // Picture boxes keep exactly their pixel size whatever the screen.
     ui_->Picture2->setPixelRatioOverride(1);
     ui_->Surface->setPixelRatioOverride(1);
-    context_ = std::make_unique<FormContext>(
-        FormContext{*ui_, style_, services_, *hosted_, {ui_->OptStop_0, ui_->OptStop_1}});
-    preview_ = std::make_unique<PreviewHandlers>(*context_);
-    editor_ = std::make_unique<EditorHandlers>(*context_, *preview_);
+    const std::array<QRadioButton*, 2> optStop = {ui_->OptStop_0, ui_->OptStop_1};
+    preview_ = std::make_unique<PreviewHandlers>(
+        PreviewParts{*ui_->Picture2,
+                     *ui_->Check2,
+                     *ui_->txtObjName,
+                     *ui_->txtFunction,
+                     {ui_->SliderMR, ui_->SliderMG, ui_->SliderMB},
+                     optStop,
+                     style_,
+                     services_.clock,
+                     *hosted_});
+    editor_ = std::make_unique<EditorHandlers>(EditorControls{*ui_, style_, *hosted_, optStop},
+                                               *preview_);
     createStyleHandlers();
     random_ = std::make_unique<RandomStyleHandlers>(
         RandomStyleControls{*hosted_,

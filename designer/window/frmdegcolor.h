@@ -27,7 +27,6 @@ class RandomStyleHandlers;
 class StyleLibraryHandlers;
 class StyleListHandlers;
 class WallpaperHandler;
-struct FormContext;
 
 class FrmDegColor : public QWidget {
     Q_OBJECT
@@ -77,7 +76,6 @@ private:
     std::unique_ptr<Ui::FrmDegColor> ui_;
     module1::GradientStyle style_;
     std::unique_ptr<HostedControls> hosted_;
-    std::unique_ptr<FormContext> context_;
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;
     std::unique_ptr<StyleListHandlers> styleList_;

@@ -4,17 +4,46 @@
 // and the two text boxes that follow the statement (the object name and the
 // statement box).
 
-#include "window/formcontext.h"
+#include "module1/gradientstyle.h"
 
 #include <QString>
 
+#include <array>
 #include <optional>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+
+namespace platform {
+class Clock;
+class PictureBox;
+} // namespace platform
 
 namespace designer {
 
+class HostedControls;
+
+// What the preview and the statement read and write.
+struct PreviewParts {
+    platform::PictureBox& Picture2;
+    QCheckBox& Check2; // automatic preview
+    QLineEdit& txtObjName;
+    QLineEdit& txtFunction;
+    // SliderMR, SliderMG, SliderMB: the statement takes the divisors from
+    // the sliders.
+    std::array<QSlider*, 3> moreX;
+    // OptStop(0) and OptStop(1).
+    std::array<QRadioButton*, 2> OptStop;
+    module1::GradientStyle& style;
+    platform::Clock& clock;
+    HostedControls& hosted; // lblCalcultime
+};
+
 class PreviewHandlers {
 public:
-    explicit PreviewHandlers(FormContext& form);
+    explicit PreviewHandlers(PreviewParts parts);
 
     // Clears the preview; while automatic preview is on, paints the current
     // style, shows the drawing time and writes the statement.
@@ -35,7 +64,7 @@ public:
 private:
     void showTime(double seconds);
 
-    FormContext& form_;
+    PreviewParts p_;
 };
 
 } // namespace designer

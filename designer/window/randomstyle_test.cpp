@@ -18,17 +18,11 @@
 #include <functional>
 
 using designer::test::engineRendering;
-using designer::test::styleSection;
+using designer::test::marineSection;
+using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 
 namespace {
-
-// Two saved styles: an orange one with a manual stop, a blue one in the
-// extended range.
-const QByteArray kSunset = styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50,
-                                        false, QStringLiteral("Picture1"), 2, 1, 2, 3);
-const QByteArray kMarine = styleSection(QStringLiteral("Marine"), 0, 64, 300, 100, 150, 1200, 20,
-                                        true, QStringLiteral("Me.Picture1"), 1, 4, 4, 4);
 
 // The largest draw there is.
 const double kTop = std::nextafter(1.0, 0.0);
@@ -88,7 +82,7 @@ void RandomStyleTest::cleanup() {
 
 void RandomStyleTest::includedColoursAreDrawnOneAfterAnother() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     designer::FrmDegColor& w = f.start();
     designer::HostedControls& hosted = w.hosted();
     f.random.script({0.2, 0.4, 0.6, 0.8});
@@ -150,7 +144,7 @@ void RandomStyleTest::includedColoursAreDrawnOneAfterAnother() {
 
 void RandomStyleTest::nothingIncludedChangesNoSlider() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     f.start();
     for (const char* box : {"CheckR", "CheckG", "CheckB", "CheckN"})
         clickCentre(f.check(box));
@@ -222,7 +216,7 @@ void RandomStyleTest::drawsStayWithinTheirSliders() {
 
 void RandomStyleTest::theFrameRunsItWhileTheButtonIsOff() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     designer::FrmDegColor& w = f.start();
     clickCentre(f.check("Check2")); // automatic preview off: "Random" off
     auto* preview = f.child<platform::PictureBox>("Picture2");
@@ -246,7 +240,7 @@ void RandomStyleTest::theFrameRunsItWhileTheButtonIsOff() {
 void RandomStyleTest::aSavedStyleIsChosenAndLoaded() {
     {
         WindowFixture f;
-        f.writeProfile(kSunset + kMarine);
+        f.writeProfile(sunsetSection() + marineSection());
         f.start();
         auto* list = f.child<designer::StyleCombo>("lstStyle");
         f.random.script({0.75}); // 2 x 0.75: the second entry
@@ -262,7 +256,7 @@ void RandomStyleTest::aSavedStyleIsChosenAndLoaded() {
         // One entry: always that one, also when it is already the list's
         // current item and a random gradient has replaced it in the editor.
         WindowFixture f;
-        f.writeProfile(kSunset);
+        f.writeProfile(sunsetSection());
         f.start();
         auto* list = f.child<designer::StyleCombo>("lstStyle");
         f.random.script({0.3});

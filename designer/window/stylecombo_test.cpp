@@ -13,7 +13,7 @@
 #include <QTest>
 
 using designer::test::chooseListRow;
-using designer::test::styleSection;
+using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 
 class StyleComboTest : public QObject {
@@ -84,8 +84,7 @@ void StyleComboTest::gainingTheFocusChoosesNothing() {
 
 void StyleComboTest::theHighlightedStyleLoadsAfterARandomGradient() {
     WindowFixture f;
-    f.writeProfile(styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50, false,
-                                QStringLiteral("Picture1"), 2, 1, 2, 3));
+    f.writeProfile(sunsetSection());
     f.random.script({0.5});
     designer::FrmDegColor& w = f.start();
     auto* list = f.child<designer::StyleCombo>("lstStyle");

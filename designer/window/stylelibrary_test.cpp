@@ -18,16 +18,13 @@
 
 #include <sys/stat.h>
 
+using designer::test::marineSection;
 using designer::test::styleSection;
+using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 namespace msgbox = platform::msgbox;
 
 namespace {
-
-const QByteArray kSunset = styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50,
-                                        false, QStringLiteral("Picture1"), 2, 1, 2, 3);
-const QByteArray kMarine = styleSection(QStringLiteral("Marine"), 0, 64, 300, 100, 150, 1200, 20,
-                                        true, QStringLiteral("Me.Picture1"), 1, 4, 4, 4);
 
 const QString kDeletePrompt = QStringLiteral("Do you like really delete this Style:  '%1'");
 const QString kDefaultPrompt =
@@ -101,14 +98,14 @@ private slots:
 
 void StyleLibraryTest::savingStoresTheEditorUnderTheTypedName() {
     WindowFixture f;
-    f.writeProfile(kSunset + kMarine);
+    f.writeProfile(sunsetSection() + marineSection());
     designer::FrmDegColor& w = startSettled(f);
 
     // An empty name does nothing, and neither does the frame around "+".
     typeName(f, QString());
     clickPlus(f);
     clickCentre(f.child<QWidget>("asxToolbar10"));
-    QCOMPARE(fileBytes(f), kSunset + kMarine);
+    QCOMPARE(fileBytes(f), sunsetSection() + marineSection());
 
     f.slider("SliderG")->setValue(40);
     f.slider("SliderMB")->setValue(7);
@@ -119,7 +116,7 @@ void StyleLibraryTest::savingStoresTheEditorUnderTheTypedName() {
     typeName(f, QStringLiteral("Forest Test"));
     clickPlus(f);
 
-    QCOMPARE(fileBytes(f), kSunset + kMarine +
+    QCOMPARE(fileBytes(f), sunsetSection() + marineSection() +
                                styleSection(QStringLiteral("Forest Test"), 255, 40, 0, 236, 0, 1500,
                                             50, false, QString(), 2, 1, 2, 7));
     QCOMPARE(listed(f), QStringList({"Sunset", "Marine", "Forest Test"}));
@@ -135,13 +132,13 @@ void StyleLibraryTest::savingStoresTheEditorUnderTheTypedName() {
 
 void StyleLibraryTest::savingAnExistingNameOverwritesWithoutAsking() {
     WindowFixture f;
-    f.writeProfile(kSunset + "Note=mine\r\n" + kMarine);
+    f.writeProfile(sunsetSection() + "Note=mine\r\n" + marineSection());
     startSettled(f);
     f.slider("SliderR")->setValue(12);
     typeName(f, QStringLiteral("SUNSET"));
     clickPlus(f);
 
-    QByteArray expected = kSunset + "Note=mine\r\n" + kMarine;
+    QByteArray expected = sunsetSection() + "Note=mine\r\n" + marineSection();
     expected.replace("SliderValueR=255", "SliderValueR=12");
     QCOMPARE(fileBytes(f), expected);
     QCOMPARE(listed(f), QStringList({"Sunset", "Marine"}));
@@ -172,7 +169,7 @@ void StyleLibraryTest::oneSelectedCharacterSavesUnderNameAndDash() {
 
 void StyleLibraryTest::savedStyleLoadsBackAsSaved() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     designer::FrmDegColor& w = startSettled(f);
     QRadioButton* height = f.child<QRadioButton>("OptStop_0");
     QTest::mouseClick(height, Qt::LeftButton, {}, QPoint(1, height->height() / 2));
@@ -208,7 +205,7 @@ void StyleLibraryTest::savedStyleLoadsBackAsSaved() {
 
 void StyleLibraryTest::deletingAsksAndLoadsTheFirstStyle() {
     WindowFixture f;
-    f.writeProfile(kSunset + kMarine);
+    f.writeProfile(sunsetSection() + marineSection());
     startSettled(f);
 
     f.boxes.queueAnswer(msgbox::No);
@@ -217,12 +214,12 @@ void StyleLibraryTest::deletingAsksAndLoadsTheFirstStyle() {
     QCOMPARE(f.boxes.shown()[0].prompt, kDeletePrompt.arg(QStringLiteral("Sunset")));
     QCOMPARE(f.boxes.shown()[0].style, 36);
     QCOMPARE(f.boxes.shown()[0].title, QStringLiteral("Info : Delete a Style"));
-    QCOMPARE(fileBytes(f), kSunset + kMarine);
+    QCOMPARE(fileBytes(f), sunsetSection() + marineSection());
     QCOMPARE(listed(f), QStringList({"Sunset", "Marine"}));
 
     f.boxes.queueAnswer(msgbox::Yes);
     clickMinus(f);
-    QCOMPARE(fileBytes(f), kMarine);
+    QCOMPARE(fileBytes(f), marineSection());
     QCOMPARE(listed(f), QStringList({"Marine"}));
     QCOMPARE(f.label("lblNbStyle")->text(), QStringLiteral("1"));
     QCOMPARE(styleList(f)->currentIndex(), 0);
@@ -244,7 +241,7 @@ void StyleLibraryTest::deletingAsksAndLoadsTheFirstStyle() {
 
 void StyleLibraryTest::defaultSettingAsksAndKeepsColours() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     designer::FrmDegColor& w = startSettled(f);
     // Sunset has the manual stop method; change what the defaults reset.
     f.slider("SliderStart")->setValue(700);
@@ -291,7 +288,7 @@ void StyleLibraryTest::defaultSettingAsksAndKeepsColours() {
     QCOMPARE(f.slider("SliderN")->value(), 236);
     QCOMPARE(f.slider("SliderMB")->value(), 3);
     QCOMPARE(f.edit("txtObjName")->text(), QStringLiteral("Picture1"));
-    QCOMPARE(fileBytes(f), kSunset);
+    QCOMPARE(fileBytes(f), sunsetSection());
     QCOMPARE(f.edit("txtFunction")->text(),
              QStringLiteral("Ombrelo Picture1, 255, 128, 0, 236, 50, 0, Picture1.ScaleHeight, 1, "
                             "True, 1, 2, 3"));
@@ -299,7 +296,7 @@ void StyleLibraryTest::defaultSettingAsksAndKeepsColours() {
 
 void StyleLibraryTest::readOnlyFileChangesNothing() {
     WindowFixture f;
-    f.writeProfile(kSunset + kMarine);
+    f.writeProfile(sunsetSection() + marineSection());
     QVERIFY(chmod(QFile::encodeName(f.profilePath()).constData(), 0444) == 0);
     startSettled(f);
 
@@ -309,13 +306,13 @@ void StyleLibraryTest::readOnlyFileChangesNothing() {
     f.slider("SliderR")->setValue(1);
     clickPlus(f);
     QVERIFY(f.boxes.shown().isEmpty());
-    QCOMPARE(fileBytes(f), kSunset + kMarine);
+    QCOMPARE(fileBytes(f), sunsetSection() + marineSection());
     QCOMPARE(listed(f), QStringList({"Sunset", "Marine"}));
     QCOMPARE(styleList(f)->text(), QStringLiteral("Marine"));
 
     f.boxes.queueAnswer(msgbox::Yes);
     clickMinus(f);
-    QCOMPARE(fileBytes(f), kSunset + kMarine);
+    QCOMPARE(fileBytes(f), sunsetSection() + marineSection());
     QCOMPARE(listed(f), QStringList({"Sunset", "Marine"}));
     QCOMPARE(styleList(f)->text(), QStringLiteral("Sunset"));
     QCOMPARE(f.slider("SliderR")->value(), 255);
@@ -324,9 +321,9 @@ void StyleLibraryTest::readOnlyFileChangesNothing() {
 
 void StyleLibraryTest::hostileNamesAreStoredWholeOrNotAtAll() {
     WindowFixture f;
-    f.writeProfile(kSunset + kMarine);
+    f.writeProfile(sunsetSection() + marineSection());
     startSettled(f);
-    const QByteArray before = kSunset + kMarine;
+    const QByteArray before = sunsetSection() + marineSection();
     QLineEdit* field = styleList(f)->editField();
 
     // Pasted text with line breaks, and a name one longer than any a

@@ -24,15 +24,11 @@
 #include <QTextEdit>
 
 using designer::test::engineRendering;
-using designer::test::styleSection;
+using designer::test::marineSection;
+using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 
 namespace {
-
-const QByteArray kSunset = styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50,
-                                        false, QStringLiteral("Picture1"), 2, 1, 2, 3);
-const QByteArray kMarine = styleSection(QStringLiteral("Marine"), 0, 64, 300, 100, 150, 1200, 20,
-                                        true, QStringLiteral("Me.Picture1"), 1, 4, 4, 4);
 
 // A box's size filled with its background colour.
 QImage emptyBox(platform::PictureBox& box) {
@@ -79,7 +75,7 @@ private slots:
 
 void WindowTest::startupLoadsTheFirstStyleAndPaintsIt() {
     WindowFixture f;
-    f.writeProfile(kSunset + kMarine);
+    f.writeProfile(sunsetSection() + marineSection());
     f.writeProcedureSource("Public Sub Ombrelo()\r\nEnd Sub\r\n");
     f.clock.setStepPerRead(0.05);
     designer::FrmDegColor& w = f.start();
@@ -206,7 +202,7 @@ void WindowTest::brokenValuesAreSkippedOrFallBack() {
 
 void WindowTest::choosingAStyleLoadsIt() {
     WindowFixture f;
-    f.writeProfile(kSunset + kMarine + "[Sparse]\nSliderValueR=7\n");
+    f.writeProfile(sunsetSection() + marineSection() + "[Sparse]\nSliderValueR=7\n");
     designer::FrmDegColor& w = f.start();
     auto* list = f.child<designer::StyleCombo>("lstStyle");
 
@@ -339,7 +335,7 @@ void WindowTest::lampsFollowTheMoreXBoxes() {
 
 void WindowTest::automaticPreviewOffClearsAndPreviewPaintsOver() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     designer::FrmDegColor& w = f.start();
     auto* preview = f.child<platform::PictureBox>("Picture2");
     for (const char* name : {"SliderMR", "SliderMG", "SliderMB"})
@@ -396,7 +392,7 @@ void WindowTest::automaticPreviewOffClearsAndPreviewPaintsOver() {
 
 void WindowTest::autoRedrawOffLosesThePreviewOnRepaint() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     designer::FrmDegColor& w = f.start();
     auto* preview = f.child<platform::PictureBox>("Picture2");
     const QImage empty = emptyBox(*preview);
@@ -550,7 +546,7 @@ void WindowTest::missingControlsLeaveLabelsAndOneMessage() {
 
 void WindowTest::exitEndsAtOnceAndWritesNothing() {
     WindowFixture f;
-    f.writeProfile(kSunset);
+    f.writeProfile(sunsetSection());
     f.start();
     QTRY_COMPARE(f.boxes.shown().size(), 1);
     f.boxes.clearShown();
@@ -562,7 +558,7 @@ void WindowTest::exitEndsAtOnceAndWritesNothing() {
     QVERIFY(f.boxes.shown().isEmpty());
     QFile file(f.profilePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), kSunset);
+    QCOMPARE(file.readAll(), sunsetSection());
     QCOMPARE(QFileInfo(f.profilePath()).lastModified(), written);
 }
 

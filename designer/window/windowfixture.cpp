@@ -87,4 +87,14 @@ QByteArray styleSection(const QString& name, int r, int g, int b, int n, int sta
     return record.sectionText(name);
 }
 
+QByteArray sunsetSection() {
+    return styleSection(QStringLiteral("Sunset"), 255, 128, 0, 236, 0, 1500, 50, false,
+                        QStringLiteral("Picture1"), 2, 1, 2, 3);
+}
+
+QByteArray marineSection() {
+    return styleSection(QStringLiteral("Marine"), 0, 64, 300, 100, 150, 1200, 20, true,
+                        QStringLiteral("Me.Picture1"), 1, 4, 4, 4);
+}
+
 } // namespace designer::test

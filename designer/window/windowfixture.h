@@ -71,6 +71,11 @@ QByteArray styleSection(const QString& name, int r, int g, int b, int n, int sta
                         int band, bool heightMethod, const QString& objName, int modLine,
                         int moreXR, int moreXG, int moreXB);
 
+// The two styles the window tests share: "Sunset", orange with a manual
+// stop, and "Marine", blue in the extended range with the height method.
+QByteArray sunsetSection();
+QByteArray marineSection();
+
 // What the engine paints for style on a fresh box of shown's size.
 QImage engineRendering(platform::PictureBox& shown, module1::GradientStyle style);
 
