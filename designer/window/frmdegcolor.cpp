@@ -55,6 +55,33 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     , ui_(std::make_unique<Ui::FrmDegColor>())
     , hosted_(std::make_unique<HostedControls>(services_.controlHost, services_.messageBoxes)) {
     ui_->setupUi(this);
+    setUpControls();
+    createEditorHandlers();
+    createStyleHandlers();
+    createOutputHandlers();
+
+    placeHostedControls();
+    editor_->connectControls();
+    styleList_->connectControls();
+    codeExport_->connectControls();
+    connect(ui_->txtObjName, &QLineEdit::textChanged, this,
+            [this] { preview_->txtObjName_Change(); });
+    connect(ui_->txtFunction, &QLineEdit::textChanged, this,
+            [this] { preview_->txtFunction_Change(); });
+    wireButtons();
+    wireKeyboard();
+    centreOnScreen();
+}
+
+FrmDegColor::~FrmDegColor() {
+    // The handlers go before the controls do: nothing a control raises while
+    // it is taken down may reach them.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
+}
+
+// The controls as the form file cannot give them.
+void FrmDegColor::setUpControls() {
     setFixedSize(size());
     setWindowIcon(programIcon());
     ui_->Picture2->setBorderStyle(1);
@@ -69,6 +96,10 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     // Picture boxes keep exactly their pixel size whatever the screen.
     ui_->Picture2->setPixelRatioOverride(1);
     ui_->Surface->setPixelRatioOverride(1);
+}
+
+// The preview with its statement, and the editor controls feeding it.
+void FrmDegColor::createEditorHandlers() {
     const std::array<QRadioButton*, 2> optStop = {ui_->OptStop_0, ui_->OptStop_1};
     preview_ = std::make_unique<PreviewHandlers>(
         PreviewParts{*ui_->Picture2,
@@ -82,7 +113,11 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
                      *hosted_});
     editor_ = std::make_unique<EditorHandlers>(EditorControls{*ui_, style_, *hosted_, optStop},
                                                *preview_);
-    createStyleHandlers();
+}
+
+// Random gradients and styles, the wallpaper, the code export and the
+// full-screen window.
+void FrmDegColor::createOutputHandlers() {
     random_ = std::make_unique<RandomStyleHandlers>(
         RandomStyleControls{*hosted_,
                             {{{ui_->CheckR, ui_->CheckRXT, ui_->SliderR},
@@ -104,25 +139,6 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
         services_.messageBoxes, services_.clipboard});
     fullScreen_ =
         std::make_unique<FullScreenPreview>(FullScreenInputs{style_, services_.clock, *this});
-
-    placeHostedControls();
-    editor_->connectControls();
-    styleList_->connectControls();
-    codeExport_->connectControls();
-    connect(ui_->txtObjName, &QLineEdit::textChanged, this,
-            [this] { preview_->txtObjName_Change(); });
-    connect(ui_->txtFunction, &QLineEdit::textChanged, this,
-            [this] { preview_->txtFunction_Change(); });
-    wireButtons();
-    wireKeyboard();
-    centreOnScreen();
-}
-
-FrmDegColor::~FrmDegColor() {
-    // The handlers go before the controls do: nothing a control raises while
-    // it is taken down may reach them.
-    for (QObject* child : findChildren<QObject*>())
-        child->blockSignals(true);
 }
 
 void FrmDegColor::createStyleHandlers() {

@@ -64,7 +64,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void setUpControls();
+    void createEditorHandlers();
     void createStyleHandlers();
+    void createOutputHandlers();
     void placeHostedControls();
     void wireButtons();
     void wireKeyboard();
