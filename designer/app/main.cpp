@@ -3,6 +3,7 @@
 #include "hosting/controlhost.h"
 #include "services/clipboard.h"
 #include "services/clock.h"
+#include "services/filedialog.h"
 #include "services/messagebox.h"
 #include "services/randomsource.h"
 #include "wallpaper/desktopwallpaper.h"
@@ -35,6 +36,8 @@ int main(int argc, char* argv[]) {
                                       random};
     platform::SystemWallpaper wallpaper;
     services.wallpaper = &wallpaper;
+    platform::QtFileDialogService fileDialogs;
+    services.fileDialogs = &fileDialogs;
 
     designer::FrmDegColor window(services);
     window.Form_Load();

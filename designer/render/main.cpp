@@ -5,7 +5,11 @@
 #include "render/picturerender.h"
 #include "render/renderargs.h"
 
+#include "logic/savedstatement.h"
+#include "logic/storedstyle.h"
+
 #include <QApplication>
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -19,11 +23,30 @@ int complain(const std::string& message, int exitCode) {
     return exitCode;
 }
 
-int paintPicture(int argc, char** argv, const render::RenderRequest& request) {
+// Qt reads options of its own from the arguments it is given (-style,
+// -platform, ...): it gets the program name alone, so that --style NAME stays
+// ours and cannot change the palette that the picture is painted with.
+int paintPicture(char** argv, const render::RenderRequest& request) {
     render::prepareGuiEnvironment();
-    QApplication application(argc, argv);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     const render::PictureOutcome outcome = render::renderPicture(request);
     return outcome.exitCode == 0 ? 0 : complain(outcome.error, outcome.exitCode);
+}
+
+// The style names, one per line, in file order.
+int listStyles(char** argv, const render::RenderRequest& request) {
+    int qtArgc = 1;
+    QCoreApplication application(qtArgc, argv);
+    const std::string library = render::libraryOf(request);
+    const QString file = QString::fromStdString(library);
+    if (const QString problem = designer::libraryProblem(file); !problem.isEmpty())
+        return complain("cannot read the library " + library + ": " + problem.toStdString(),
+                        kUsageError);
+    for (const QString& name : designer::listStyleNames(file))
+        std::cout << name.toStdString() << '\n';
+    std::cout << std::flush;
+    return std::cout ? 0 : 1;
 }
 
 } // namespace
@@ -42,8 +65,10 @@ int main(int argc, char** argv) {
     case render::Mode::Boxes:
         std::cout << render::listBoxes(request) << std::flush;
         return std::cout ? 0 : 1;
+    case render::Mode::List:
+        return listStyles(argv, request);
     case render::Mode::Picture:
         break;
     }
-    return paintPicture(argc, argv, request);
+    return paintPicture(argv, request);
 }

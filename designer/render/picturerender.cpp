@@ -1,29 +1,15 @@
 #include "render/picturerender.h"
 
-#include "logic/stopheight.h"
+#include "logic/profilelocation.h"
+#include "picture/picturefile.h"
+#include "picture/statementpicture.h"
 
-#include "module1/ombrelo.h"
-#include "picturebox/picturebox.h"
-
-#include <QImage>
 #include <QString>
 #include <QtGlobal>
 
-#include <optional>
-
 namespace render {
 
-namespace {
-
-constexpr double kTwipsPerPixel = 15.0; // 96 dots per inch
-
-bool writePicture(const QImage& shown, const std::string& file, PictureFormat format) {
-    // 24 bits per pixel, as the picture box writes its own bitmaps.
-    const QImage opaque = shown.convertToFormat(QImage::Format_RGB888);
-    return opaque.save(QString::fromStdString(file), format == PictureFormat::Png ? "PNG" : "BMP");
-}
-
-} // namespace
+static_assert(kMaxPixels == designer::kMaxPictureSide);
 
 void prepareGuiEnvironment() {
     const bool hasDisplay =
@@ -34,33 +20,41 @@ void prepareGuiEnvironment() {
         qputenv("QT_FONT_DPI", "96");
 }
 
-PictureOutcome renderPicture(const RenderRequest& request) {
-    platform::PictureBox picture;
-    picture.setPixelRatioOverride(1.0);
-    picture.resize(request.pixelWidth, request.pixelHeight);
-    if (picture.twipsPerPixel() != kTwipsPerPixel)
-        return {1, "the screen is not at 96 dots per inch; set QT_FONT_DPI=96 or "
-                   "QT_QPA_PLATFORM=offscreen"};
+std::string libraryOf(const RenderRequest& request) {
+    if (!request.libraryFile.empty())
+        return request.libraryFile;
+    return designer::defaultProfilePath().toStdString();
+}
 
-    // Pictures are large surfaces: the widened procedure paints them whole,
-    // in bands of the same twips as on a small surface.
-    module1::GradientStyle style = request.style;
-    vb::Long start = style.Start;
-    vb::Long stop = style.Stop;
-    if (request.stopFromHeight) {
-        const std::optional<vb::Long> height =
-            designer::wideStopFromScaleHeight(picture.scaleHeight());
-        if (!height)
-            return {2, "Stop h: the picture's height does not fit 32 bits"};
-        stop = *height;
+StatementOutcome statementOf(const RenderRequest& request) {
+    StatementOutcome outcome;
+    if (!request.styleName) {
+        outcome.values.style = request.style;
+        outcome.values.stopFromHeight = request.stopFromHeight;
+        return outcome;
     }
-    module1::OmbreloWide(picture, style.R, style.G, style.B, style.N, style.Band, start, stop,
-                         style.ModLine, style.AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
+    const designer::SavedStatement saved = designer::readSavedStatement(
+        QString::fromStdString(libraryOf(request)), QString::fromStdString(*request.styleName));
+    if (!saved.values)
+        outcome.failure = {2, saved.problem.toStdString()};
+    else
+        outcome.values = *saved.values;
+    return outcome;
+}
 
-    // What the box shows: with AutoRedraw off the gradient lies on the
-    // screen alone, not in the retained image.
-    if (!writePicture(picture.shownImage(), request.outputFile, request.format))
-        return {1, "cannot write " + request.outputFile};
+PictureOutcome renderPicture(const RenderRequest& request) {
+    const StatementOutcome statement = statementOf(request);
+    if (statement.failure.exitCode != 0)
+        return statement.failure;
+    const QImage picture = designer::paintStatementPicture(
+        statement.values, QSize(request.pixelWidth, request.pixelHeight));
+    if (picture.isNull())
+        return {1, "not enough memory for a picture of " + std::to_string(request.pixelWidth) +
+                       "x" + std::to_string(request.pixelHeight) + " pixels"};
+    const QString reason =
+        designer::writePictureFile(picture, QString::fromStdString(request.outputFile));
+    if (!reason.isEmpty())
+        return {1, "cannot write " + request.outputFile + ": " + reason.toStdString()};
     return {};
 }
 

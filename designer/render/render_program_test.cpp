@@ -24,12 +24,14 @@ std::string program() {
         .string();
 }
 
-// Standard error goes to /dev/null: only what the program prints on standard
-// output is read.
-Outcome run(const std::string& arguments) {
+// Standard error goes to /dev/null (or to errorFile): only what the program
+// prints on standard output is read.
+// `launch` is the command that starts the program, quoted for the shell.
+Outcome run(const std::string& arguments, const std::string& errorFile = "/dev/null",
+            const std::string& launch = '\'' + program() + '\'') {
     Outcome outcome;
     std::ostringstream command;
-    command << '\'' << program() << "' " << arguments << " 2>/dev/null";
+    command << launch << ' ' << arguments << " 2>'" << errorFile << '\'';
     FILE* pipe = popen(command.str().c_str(), "r");
     if (!pipe)
         return outcome;
@@ -183,4 +185,138 @@ TEST(RenderProgram, PicturesBeyondSixteenBitsArePaintedWhole) {
         SCOPED_TRACE(size);
         expectWholeGreyRamp(image);
     }
+}
+
+// ------------------------------------------------------------ saved styles
+
+namespace {
+
+// Sunset: stop method ScaleHeight. Dusk: Manual, Stop 1200, a line pattern
+// and divisors. Bare: only R, the rest as a fresh designer has it.
+const char* const kLibrary = "[Sunset]\r\nSliderValueR=255\r\nSliderValueG=128\r\n"
+                             "SliderValueB=0\r\nSliderValueN=36\r\nSliderValueStart=0\r\n"
+                             "SliderValueStop=4500\r\nSliderValueBand=40\r\nOptValue0=True\r\n"
+                             "OptValue1=False\r\nObjName=Me\r\nModLine=1\r\nMoreXR=1\r\n"
+                             "MoreXG=1\r\nMoreXB=1\r\n"
+                             "[Dusk]\r\nSliderValueR=400\r\nSliderValueG=10\r\n"
+                             "SliderValueB=300\r\nSliderValueN=0\r\nSliderValueStart=150\r\n"
+                             "SliderValueStop=1200\r\nSliderValueBand=25\r\nOptValue0=False\r\n"
+                             "OptValue1=True\r\nObjName=\r\nModLine=3\r\nMoreXR=2\r\n"
+                             "MoreXG=1\r\nMoreXB=3\r\n"
+                             "[Bare]\r\nSliderValueR=200\r\n"
+                             "[Broken]\r\nSliderValueN=bright\r\n";
+
+class SavedStyleProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::FILE* file = std::fopen(library().c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(kLibrary, file);
+        std::fclose(file);
+    }
+    std::string path(const char* name) const { return dir_.filePath(name).toStdString(); }
+    std::string library() const { return path("Draw.ini"); }
+    std::string errors() const {
+        std::FILE* file = std::fopen(path("errors.txt").c_str(), "rb");
+        std::string text;
+        if (!file)
+            return text;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+            text.append(buffer, n);
+        std::fclose(file);
+        return text;
+    }
+    QImage render(const std::string& style, const std::string& size, const char* name) {
+        const Outcome outcome = run("--size " + size + " -o '" + path(name) + "' --style '" +
+                                    style + "' --library '" + library() + "'");
+        EXPECT_EQ(outcome.exitCode, 0) << style;
+        return QImage(QString::fromStdString(path(name)));
+    }
+    QImage explicitValues(const std::string& values, const std::string& size, const char* name) {
+        EXPECT_EQ(run(picture(size, path(name), values)).exitCode, 0) << values;
+        return QImage(QString::fromStdString(path(name)));
+    }
+
+    QTemporaryDir dir_;
+};
+
+} // namespace
+
+TEST_F(SavedStyleProgram, AStyleIsPaintedAsItsStatementWithEitherStopMethod) {
+    for (const char* size : {"40x300", "2560x1440"}) {
+        SCOPED_TRACE(size);
+        const QImage sunset = render("Sunset", size, "sunset.png");
+        ASSERT_FALSE(sunset.isNull());
+        EXPECT_EQ(sunset, explicitValues("255 128 0 36 40 0 h 1 True 1 1 1", size, "s.png"));
+        const QImage dusk = render("Dusk", size, "dusk.png");
+        ASSERT_FALSE(dusk.isNull());
+        EXPECT_EQ(dusk, explicitValues("400 10 300 0 25 150 1200 3 True 2 1 3", size, "d.png"));
+        EXPECT_NE(dusk, sunset);
+    }
+    // What a style does not hold is what a freshly started designer holds.
+    EXPECT_EQ(render("bare", "30x90", "bare.png"),
+              explicitValues("200 0 0 0 50 0 h 1 True 1 1 1", "30x90", "b.png"));
+}
+
+TEST_F(SavedStyleProgram, ListPrintsTheNamesInFileOrder) {
+    const Outcome outcome = run("--list --library '" + library() + "'");
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.lines, (std::vector<std::string>{"Sunset", "Dusk", "Bare", "Broken"}));
+}
+
+TEST_F(SavedStyleProgram, WithoutALibraryTheDesignersOwnBesideTheProgramIsRead) {
+    // A copy of the program in a folder of its own, with a Draw.ini beside it.
+    const std::string copy = path("ombrelo-render");
+    std::filesystem::copy_file(program(), copy);
+    const std::string libraries = std::filesystem::path(program()).parent_path().string();
+    const std::string launch = "LD_LIBRARY_PATH='" + libraries + "' '" + copy + "'";
+    const Outcome outcome = run("--list", "/dev/null", launch);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.lines.size(), 4u);
+    const Outcome painted =
+        run("--size 8x8 -o '" + path("own.png") + "' --style Dusk", "/dev/null", launch);
+    EXPECT_EQ(painted.exitCode, 0);
+}
+
+TEST_F(SavedStyleProgram, AStyleThatCannotBeReadExitsWithTwoAndWritesNothing) {
+    const std::string missing = path("none/Draw.ini");
+    const struct {
+        std::string style;
+        std::string library;
+        const char* says;
+    } cases[] = {
+        {"Moonrise", library(), "no such style"},
+        {"Broken", library(), "SliderValueN does not read"},
+        {"Sunset", missing, "cannot read the library"},
+        {"Sunset", dir_.path().toStdString(), "cannot read the library"},
+    };
+    for (const auto& c : cases) {
+        const std::string output = path("out.png");
+        const Outcome outcome =
+            run("-o '" + output + "' --style '" + c.style + "' --library '" + c.library + "'",
+                path("errors.txt"));
+        EXPECT_EQ(outcome.exitCode, 2) << c.style;
+        EXPECT_TRUE(outcome.lines.empty());
+        EXPECT_FALSE(std::filesystem::exists(output)) << c.style;
+        const std::string text = errors();
+        EXPECT_EQ(text.rfind("ombrelo-render: style \"" + c.style + "\" in " + c.library, 0), 0u)
+            << text;
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        EXPECT_EQ(text.find('\n'), text.size() - 1) << "one line: " << text;
+    }
+    const Outcome list = run("--list --library '" + missing + "'", path("errors.txt"));
+    EXPECT_EQ(list.exitCode, 2);
+    EXPECT_EQ(errors().rfind("ombrelo-render: cannot read the library " + missing, 0), 0u)
+        << errors();
+}
+
+TEST(RenderProgram, HelpDescribesBothForms) {
+    const Outcome outcome = run("--help");
+    std::string text;
+    for (const std::string& line : outcome.lines)
+        text += line + '\n';
+    for (const char* part :
+         {"--style NAME", "--library FILE", "--list", "R G B N Band", ".jpg", "16384", "1 GiB"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
 }

@@ -102,6 +102,8 @@ std::optional<PictureFormat> formatOf(const std::string& fileName) {
         return PictureFormat::Png;
     if (endsWith(".bmp"))
         return PictureFormat::Bmp;
+    if (endsWith(".jpg") || endsWith(".jpeg"))
+        return PictureFormat::Jpeg;
     return std::nullopt;
 }
 
@@ -158,6 +160,12 @@ private:
         }
         if (name == "--boxes" && !inlineValue)
             seen_.boxes = true;
+        else if (name == "--list" && !inlineValue)
+            seen_.list = true;
+        else if (name == "--style")
+            seen_.style = optionValue(name, inlineValue);
+        else if (name == "--library")
+            seen_.library = optionValue(name, inlineValue);
         else if (name == "-o" || name == "--output")
             seen_.output = optionValue(name, inlineValue);
         else if (name == "--size")
@@ -197,6 +205,12 @@ private:
     }
 
     void checkComplete() {
+        if (seen_.list)
+            return checkList();
+        if (seen_.style)
+            return checkStyle();
+        if (seen_.library)
+            return fail("--library goes with --style or --list");
         if (valueCount_ < kValueNames.size())
             return fail("missing value " + std::string(kValueNames[valueCount_]) +
                         ": expected R G B N Band Start Stop ModLine AutoRedraw MoreXR MoreXG "
@@ -205,6 +219,36 @@ private:
             checkBoxes();
         else
             checkPicture();
+    }
+
+    void checkList() {
+        request_.mode = Mode::List;
+        if (seen_.style || seen_.boxes || seen_.output || seen_.size || seen_.scaleWidth ||
+            seen_.scaleHeight || valueCount_ > 0)
+            return fail("--list takes only --library");
+        takeLibrary();
+    }
+
+    // The saved style holds the twelve values.
+    void checkStyle() {
+        if (valueCount_ > 0)
+            return fail("--style takes no values: the style holds them");
+        if (seen_.boxes)
+            return fail("--style paints a picture: no --boxes");
+        if (seen_.style->empty())
+            return fail("--style needs a style name");
+        request_.styleName = *seen_.style;
+        takeLibrary();
+        if (error_.empty())
+            checkPicture();
+    }
+
+    void takeLibrary() {
+        if (!seen_.library)
+            return;
+        if (seen_.library->empty())
+            return fail("--library needs a file");
+        request_.libraryFile = *seen_.library;
     }
 
     void checkBoxes() {
@@ -230,11 +274,12 @@ private:
         if (seen_.scaleWidth || seen_.scaleHeight)
             return fail("--scale-width and --scale-height go with --boxes");
         if (!seen_.output || seen_.output->empty())
-            return fail("missing -o FILE (a .png or .bmp file)");
+            return fail("missing -o FILE (a .png, .bmp or .jpg file)");
         request_.outputFile = *seen_.output;
         auto format = formatOf(request_.outputFile);
         if (!format)
-            return fail("-o FILE must end in .png or .bmp, not " + request_.outputFile);
+            return fail("-o FILE must end in .png, .bmp, .jpg or .jpeg, not " +
+                        request_.outputFile);
         request_.format = *format;
         if (seen_.size && !parseSize(*seen_.size, request_.pixelWidth, request_.pixelHeight))
             return fail("--size must be WxH with each side 1.." + std::to_string(kMaxPixels) +
@@ -255,6 +300,9 @@ private:
 
     struct Seen {
         bool boxes = false;
+        bool list = false;
+        std::optional<std::string> style;
+        std::optional<std::string> library;
         std::optional<std::string> output;
         std::optional<std::string> size;
         std::optional<std::string> scaleWidth;
@@ -280,17 +328,32 @@ std::string usage() {
     return "Usage:\n"
            "  ombrelo-render [--size WxH] -o FILE R G B N Band Start Stop ModLine AutoRedraw "
            "MoreXR MoreXG MoreXB\n"
+           "  ombrelo-render [--size WxH] -o FILE --style NAME [--library FILE]\n"
+           "  ombrelo-render --list [--library FILE]\n"
            "  ombrelo-render --boxes --scale-width W --scale-height H R G B N Band Start Stop "
            "ModLine AutoRedraw MoreXR MoreXG MoreXB\n"
            "  ombrelo-render -h | --help\n"
            "\n"
-           "Paints the gradient that the call statement with these twelve values paints.\n"
+           "Paints the gradient that the call statement with these twelve values paints,\n"
+           "or the statement of a style saved in the designer.\n"
            "\n"
            "  -o FILE            write a picture of W x H pixels (default 1920x1080) at 96 dpi,\n"
-           "                     PNG or BMP by the file's extension\n"
+           "                     PNG, BMP or JPEG by the file's extension (.png, .bmp,\n"
+           "                     .jpg, .jpeg); written whole or not at all\n"
            "  --size WxH         the picture's size in pixels, each side 1.." +
            std::to_string(kMaxPixels) +
            "\n"
+           "                     (" +
+           std::to_string(kMaxPixels) + "x" + std::to_string(kMaxPixels) +
+           " takes 1 GiB of memory)\n"
+           "  --style NAME       paint the saved style NAME as its call statement does: Stop\n"
+           "                     is the picture's height with the stop method ScaleHeight,\n"
+           "                     the stored Stop with Manual; values missing from the style\n"
+           "                     are those a freshly started designer would use\n"
+           "  --library FILE     the style library to read (default: the designer's own\n"
+           "                     Draw.ini, beside the program when it runs from a folder of\n"
+           "                     its own, else in the user's data folder)\n"
+           "  --list             print the library's style names, one per line, in file order\n"
            "  --boxes            list each painted box as \"x1 y1 x2 y2 colour\" in scale units\n"
            "                     (colour as a decimal 0x00BBGGRR value), then \"MoreX r g b\"\n"
            "                     with the divisors as the call left them\n"
@@ -300,6 +363,9 @@ std::string usage() {
            "\n"
            "Each value is a whole number in -32768..32767; AutoRedraw may also be True or\n"
            "False. Stop may be h: the surface's ScaleHeight (rounded half to even).\n"
+           "A style that cannot be read (no such style, a library that is missing or\n"
+           "unreadable, a stored value that does not read) exits with status 2 and writes\n"
+           "no picture.\n"
            "\n"
            "Pictures are painted as the full-screen preview and the wallpaper are: with the\n"
            "procedure widened to 32 bits for the surface's height and width, Start, Stop and\n"

@@ -4,6 +4,8 @@
 //
 //   ombrelo-render [--size WxH] -o FILE  R G B N Band Start Stop ModLine AutoRedraw
 //                  MoreXR MoreXG MoreXB
+//   ombrelo-render [--size WxH] -o FILE --style NAME [--library FILE]
+//   ombrelo-render --list [--library FILE]
 //   ombrelo-render --boxes --scale-width W --scale-height H  R G B ... MoreXB
 //   ombrelo-render -h | --help
 
@@ -16,12 +18,13 @@
 namespace render {
 
 enum class Mode {
-    Picture, // paint on a picture box and save it as PNG or BMP
+    Picture, // paint the picture and save it as PNG, BMP or JPEG
     Boxes,   // paint on a recording surface and list the boxes
+    List,    // list the style names of the library
     Help,
 };
 
-enum class PictureFormat { Png, Bmp };
+enum class PictureFormat { Png, Bmp, Jpeg };
 
 struct RenderRequest {
     Mode mode = Mode::Picture;
@@ -40,6 +43,11 @@ struct RenderRequest {
     // the surface's height is known.
     module1::GradientStyle style;
     bool stopFromHeight = false;
+
+    // --style: the values come from this saved style instead.
+    std::optional<std::string> styleName;
+    // --library; empty: the designer's own Draw.ini.
+    std::string libraryFile;
 };
 
 struct ParseResult {
@@ -53,7 +61,7 @@ ParseResult parseArguments(const std::vector<std::string>& arguments);
 // The text that --help prints.
 std::string usage();
 
-// Picture sizes are limited so that a typing slip cannot ask for gigabytes.
-inline constexpr int kMaxPixels = 8192;
+// The largest picture side: 16384 x 16384 takes 1 GiB of memory.
+inline constexpr int kMaxPixels = 16384;
 
 } // namespace render

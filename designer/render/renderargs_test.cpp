@@ -59,9 +59,9 @@ TEST(RenderArguments, SizeIsWidthByHeightInPixels) {
     EXPECT_EQ(size("3840x2160"), "3840x2160");
     EXPECT_EQ(size("1X1"), "1x1");
     for (const char* bad : {"0x10", "10x0", "-5x10", "+5x10", "10", "x10", "10x", "10x10x10",
-                            "1.5x10", "10 x10", "99999x10", "10x8193"})
+                            "1.5x10", "10 x10", "99999x10", "10x16385"})
         EXPECT_EQ(size(bad), "error") << bad;
-    EXPECT_EQ(size("8192x8192"), "8192x8192");
+    EXPECT_EQ(size("16384x16384"), "16384x16384");
 }
 
 TEST(RenderArguments, PictureFormatFollowsTheExtension) {
@@ -125,7 +125,7 @@ TEST(RenderArguments, MistakesAreOneLineErrors) {
         with({"--boxes", "--scale-width", "inf", "--scale-height", "100"}),
         with({"--boxes", "--scale-width", "1", "--scale-height", "1", "-o", "a.png"}),
         with({"-o", "a.png", "--scale-width", "100"}),
-        with({"-o", "a.jpg"}),
+        with({"-o", "a.gif"}),
         with({"-o", ".png"}),
     };
     for (const Args& arguments : mistakes) {
@@ -183,4 +183,43 @@ TEST(BoxListing, ListsEachBoxAndTheDivisorsAsTheCallLeftThem) {
     // Red and green climb 0 -> 128 -> 255 (green shown at a twentieth), blue stays.
     EXPECT_EQ(render::listBoxes(request), box(-1, 25, 0, 0, 255) + box(49, 75, 128, 6, 255) +
                                               box(99, 125, 255, 12, 255) + "MoreX 1 20 1\n");
+}
+
+TEST(RenderArguments, AStyleByNameTakesNoValues) {
+    ParseResult named = parseArguments({"--style", "Sunset", "-o", "a.jpeg", "--size", "8x6"});
+    ASSERT_TRUE(named.request) << named.error;
+    EXPECT_EQ(named.request->mode, Mode::Picture);
+    EXPECT_EQ(named.request->styleName, "Sunset");
+    EXPECT_EQ(named.request->libraryFile, "");
+    EXPECT_EQ(named.request->format, render::PictureFormat::Jpeg);
+    EXPECT_EQ(named.request->pixelWidth, 8);
+
+    ParseResult library =
+        parseArguments({"--library=/x/Draw.ini", "-o", "a.png", "--style=Dusk Sky"});
+    ASSERT_TRUE(library.request) << library.error;
+    EXPECT_EQ(library.request->styleName, "Dusk Sky");
+    EXPECT_EQ(library.request->libraryFile, "/x/Draw.ini");
+
+    ParseResult list = parseArguments({"--list", "--library", "/x/Draw.ini"});
+    ASSERT_TRUE(list.request) << list.error;
+    EXPECT_EQ(list.request->mode, Mode::List);
+    EXPECT_EQ(list.request->libraryFile, "/x/Draw.ini");
+    EXPECT_EQ(parseArguments({"--list"}).request->libraryFile, "");
+
+    for (const Args& bad : {
+             with({"--style", "S", "-o", "a.png"}),                 // values too
+             Args{"--style", "S"},                                  // no -o
+             Args{"--style", "", "-o", "a.png"},                    // no name
+             Args{"-o", "a.png", "--style"},                        // no name at all
+             Args{"--style", "S", "--boxes", "--scale-width", "1"}, // not a listing
+             Args{"--style", "S", "--library", "", "-o", "a.png"},  // no library
+             with({"--library", "f", "-o", "a.png"}),               // library alone
+             Args{"--list", "-o", "a.png"},                         // a list is printed
+             Args{"--list", "--style", "S"},
+             with({"--list"}),
+         }) {
+        ParseResult parsed = parseArguments(bad);
+        EXPECT_FALSE(parsed.request) << ::testing::PrintToString(bad);
+        EXPECT_FALSE(parsed.error.empty());
+    }
 }

@@ -8,7 +8,9 @@
 #include "window/editor.h"
 #include "window/fullscreen.h"
 #include "window/hostedcontrols.h"
+#include "window/picturecommands.h"
 #include "window/preview.h"
+#include "window/previewmenu.h"
 #include "window/programicon.h"
 #include "window/randomstyle.h"
 #include "window/stylecombo.h"
@@ -139,6 +141,12 @@ void FrmDegColor::createOutputHandlers() {
         services_.messageBoxes, services_.clipboard});
     fullScreen_ =
         std::make_unique<FullScreenPreview>(FullScreenInputs{style_, services_.clock, *this});
+    pictures_ = std::make_unique<PictureCommands>(PictureCommandParts{
+        [this] { return preview_->statementValues(); },
+        [this] { return screenGeometryOf(*this).devicePixels(); }, services_.fileDialogs,
+        services_.messageBoxes, services_.clipboard, defaultPictureFolder()});
+    previewMenu_ = std::make_unique<PreviewMenu>(PreviewMenuParts{*ui_->Picture2, *this});
+    addPictureItems(*previewMenu_, *pictures_);
 }
 
 void FrmDegColor::createStyleHandlers() {

@@ -22,7 +22,9 @@ class DefaultSettingHandlers;
 class EditorHandlers;
 class FullScreenPreview;
 class HostedControls;
+class PictureCommands;
 class PreviewHandlers;
+class PreviewMenu;
 class RandomStyleHandlers;
 class StyleLibraryHandlers;
 class StyleListHandlers;
@@ -88,6 +90,8 @@ private:
     std::unique_ptr<WallpaperHandler> wallpaper_;
     std::unique_ptr<CodeExportHandlers> codeExport_;
     std::unique_ptr<FullScreenPreview> fullScreen_;
+    std::unique_ptr<PictureCommands> pictures_;
+    std::unique_ptr<PreviewMenu> previewMenu_;
 };
 
 } // namespace designer

@@ -11,7 +11,7 @@
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 #include "window/useractions.h"
-#include "window/userfiles.h"
+#include "logic/userfiles.h"
 #include "window/wallpaper.h"
 #include "window/windowchecks.h"
 #include "window/windowfixture.h"

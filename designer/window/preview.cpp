@@ -46,6 +46,14 @@ void PreviewHandlers::repaintPreview() {
 }
 
 std::optional<QString> PreviewHandlers::buildStatement() const {
+    return designer::buildStatement(statementInput());
+}
+
+std::optional<StatementValues> PreviewHandlers::statementValues() const {
+    return designer::statementValues(statementInput());
+}
+
+StatementInput PreviewHandlers::statementInput() const {
     const module1::GradientStyle& s = p_.style;
     StatementInput in;
     in.objName = p_.txtObjName.text();
@@ -65,7 +73,7 @@ std::optional<QString> PreviewHandlers::buildStatement() const {
         in.stopMethod = StopMethod::TargetHeight;
     else if (p_.OptStop[1]->isChecked())
         in.stopMethod = StopMethod::Manual;
-    return designer::buildStatement(in);
+    return in;
 }
 
 void PreviewHandlers::txtObjName_Change() {

@@ -4,6 +4,7 @@
 // and the two text boxes that follow the statement (the object name and the
 // statement box).
 
+#include "logic/savedstatement.h"
 #include "module1/gradientstyle.h"
 
 #include <QString>
@@ -57,11 +58,14 @@ public:
     // The statement for the window's current state; nothing when no stop
     // method is selected.
     std::optional<QString> buildStatement() const;
+    // What that statement paints: the values of saved and copied pictures.
+    std::optional<StatementValues> statementValues() const;
 
     void txtObjName_Change();
     void txtFunction_Change();
 
 private:
+    StatementInput statementInput() const;
     void showTime(double seconds);
 
     PreviewParts p_;

@@ -2,7 +2,7 @@
 
 #include "window/codeexport.h"
 #include "window/stylecombo.h"
-#include "window/userfiles.h"
+#include "logic/userfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // and the first start's copy of the starter styles, which must never touch
 // anything the user has.
 
-#include "window/userfiles.h"
+#include "logic/userfiles.h"
 #include "window/windowservices.h"
 
 #include <QDir>

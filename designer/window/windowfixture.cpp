@@ -35,6 +35,7 @@ FrmDegColor& WindowFixture::start() {
     WindowServices services{boxes,         clock,           *clipboardInUse_,    *host_,
                             profilePath(), procedurePath(), [this] { ++exits; }, random};
     services.wallpaper = &wallpaper;
+    services.fileDialogs = &fileDialogs;
     window_ = std::make_unique<FrmDegColor>(services);
     window_->Form_Load();
     window_->show();

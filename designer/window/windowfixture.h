@@ -56,6 +56,7 @@ public:
     platform::MemoryClipboard clipboard;
     platform::ScriptedRandom random;
     platform::RecordingWallpaper wallpaper;
+    platform::ScriptedFileDialogs fileDialogs;
     int exits = 0;
 
 private:

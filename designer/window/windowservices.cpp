@@ -1,7 +1,7 @@
 #include "window/windowservices.h"
 
+#include "logic/userfiles.h"
 #include "services/appinfo.h"
-#include "window/userfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,20 +12,9 @@
 namespace designer {
 
 namespace {
-const QString kProfileName = QStringLiteral("Draw.ini");
 const QString kProcedureName = QStringLiteral("Function Ombrelo.fnc");
 const QString kAppSubfolder = QStringLiteral("ombrelo");
 } // namespace
-
-QString chooseProfilePath(const QString& programFolder, const QString& dataHome) {
-    const QFileInfo folder(programFolder);
-    if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable() &&
-        !isSystemProgramFolder(programFolder))
-        return QDir(programFolder).filePath(kProfileName);
-    const QString ownData = QDir(dataHome).filePath(kAppSubfolder);
-    QDir().mkpath(ownData);
-    return QDir(ownData).filePath(kProfileName);
-}
 
 QString findProcedureSource(const QString& programFolder, const QStringList& dataFolders) {
     QStringList candidates{QDir(programFolder).filePath(kProcedureName)};
@@ -35,20 +24,6 @@ QString findProcedureSource(const QString& programFolder, const QStringList& dat
         if (QFileInfo(candidate).isFile())
             return candidate;
     return {};
-}
-
-QString defaultProfilePath() {
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString profile = chooseProfilePath(platform::appFolder(), dataHome);
-    // The shipped styles: the installed layout's, else the system's data
-    // folders' (never the user's own folder, which is where they would go).
-    QStringList starters{installedDataFolder(platform::appFolder())};
-    for (const QString& folder :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        if (QDir::cleanPath(folder) != QDir::cleanPath(dataHome))
-            starters.append(QDir(folder).filePath(kAppSubfolder));
-    seedStarterStyles(findStarterStyles(starters), profile);
-    return profile;
 }
 
 QString defaultProcedureSourcePath() {

@@ -2,6 +2,8 @@
 // What the main window needs from outside: the platform services (scripted
 // in tests), the control host, where its files lie, and how the program ends.
 
+#include "logic/profilelocation.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,7 @@ namespace platform {
 class Clipboard;
 class Clock;
 class ControlHost;
+class FileDialogService;
 class MessageBoxService;
 class RandomSource;
 class WallpaperService;
@@ -29,21 +32,15 @@ struct WindowServices {
     platform::RandomSource& random; // reseeded from the time of day
     // Makes the saved bitmap the desktop wallpaper; none: not done.
     platform::WallpaperService* wallpaper = nullptr;
+    // Asks where to save a picture; none: pictures are not saved.
+    platform::FileDialogService* fileDialogs = nullptr;
 };
-
-// Draw.ini beside the program when its folder is writable and no system
-// folder (a build tree, a portable copy), else in <dataHome>/ombrelo, which
-// is created when needed.
-QString chooseProfilePath(const QString& programFolder, const QString& dataHome);
 
 // The procedure source beside the program, else in the first data folder
 // (".../share/ombrelo") that has it; empty when none has it.
 QString findProcedureSource(const QString& programFolder, const QStringList& dataFolders);
 
-// The same for the running program, with the user's data folders. A user
-// without a style library gets the starter styles that ship with the
-// designer.
-QString defaultProfilePath();
+// The procedure source of the running program, with the user's data folders.
 QString defaultProcedureSourcePath();
 
 // The text of the procedure source as it is shipped (UTF-8, or the Windows

@@ -25,4 +25,9 @@ void SystemClipboard::setText(const QString& text) {
         clipboard->setText(text, QClipboard::Clipboard);
 }
 
+void SystemClipboard::setImage(const QImage& image) {
+    if (QClipboard* clipboard = systemClipboard())
+        clipboard->setImage(image, QClipboard::Clipboard);
+}
+
 } // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
-// The clipboard as the designer uses it: empty it, put plain text on it.
-// Neither reports anything: a clipboard that cannot be taken stays as it is.
+// The clipboard as the designer uses it: empty it, put plain text or a
+// picture on it. None reports anything: a clipboard that cannot be taken
+// stays as it is.
 
+#include <QImage>
 #include <QString>
 
 namespace platform {
@@ -11,6 +13,7 @@ public:
     virtual ~Clipboard() = default;
     virtual void clear() = 0;
     virtual void setText(const QString& text) = 0;
+    virtual void setImage(const QImage& image) = 0;
 };
 
 // The system clipboard (not the X11 primary selection) through
@@ -28,6 +31,8 @@ class SystemClipboard final : public Clipboard {
 public:
     void clear() override;
     void setText(const QString& text) override;
+    // Offered as image/png (and the other image types Qt offers) on X11.
+    void setImage(const QImage& image) override;
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 
 #include "services/clipboard.h"
 #include "services/clock.h"
+#include "services/filedialog.h"
 #include "services/messagebox.h"
 #include "services/randomsource.h"
 #include "services/screenpointer.h"
@@ -11,6 +12,7 @@
 
 #include "core/vb.h"
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -112,15 +114,37 @@ class MemoryClipboard final : public Clipboard {
 public:
     void clear() override {
         text_.clear();
+        image_ = QImage();
         ++clears_;
     }
     void setText(const QString& text) override { text_ = text; }
+    void setImage(const QImage& image) override { image_ = image; }
     const QString& text() const { return text_; }
+    const QImage& image() const { return image_; }
     int clears() const { return clears_; }
 
 private:
     QString text_;
+    QImage image_;
     int clears_ = 0;
+};
+
+// Records every question and answers from a queue; when the queue is empty
+// it answers as a user who cancels.
+class ScriptedFileDialogs final : public FileDialogService {
+public:
+    void queueAnswer(const SavePictureAnswer& answer) { answers_.append(answer); }
+    void queueCancel() { answers_.append(std::nullopt); }
+    const QList<SavePictureQuestion>& asked() const { return asked_; }
+
+    std::optional<SavePictureAnswer> savePicture(const SavePictureQuestion& question) override {
+        asked_.append(question);
+        return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
+    }
+
+private:
+    QList<std::optional<SavePictureAnswer>> answers_;
+    QList<SavePictureQuestion> asked_;
 };
 
 // Records every address it is asked to open, with the application-wide

@@ -1,4 +1,4 @@
-#include "window/userfiles.h"
+#include "logic/userfiles.h"
 
 #include <QDir>
 #include <QFile>

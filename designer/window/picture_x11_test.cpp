@@ -1,0 +1,97 @@
+// "Copy Picture" through the real X11 clipboard: another program (xclip)
+// reads the picture as image/png, as an image editor would paste it. Runs
+// under Xvfb on Qt's xcb platform; the clicks come through the X server
+// (xdotool), as the user's hand gives them.
+
+#include "picture/statementpicture.h"
+#include "services/clipboard.h"
+#include "window/preview.h"
+#include "window/wallpaper.h"
+#include "window/windowfixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using designer::test::WindowFixture;
+
+namespace {
+
+bool xdotoolClick(QPoint at, int button) {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                   QStringLiteral("click"), QString::number(button)});
+    if (!xdotool.waitForStarted(5000))
+        return false;
+    const bool done =
+        QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000);
+    QTest::qWait(100);
+    return done && xdotool.exitCode() == 0;
+}
+
+// The PNG another program reads from the clipboard; the designer answers it
+// from its event loop, which runs while this waits.
+QByteArray pastedPng() {
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+                 QStringLiteral("image/png"), QStringLiteral("-o")});
+    if (!xclip.waitForStarted(5000))
+        return {};
+    (void)QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 30000);
+    if (xclip.state() != QProcess::NotRunning) {
+        xclip.kill();
+        xclip.waitForFinished(1000);
+        return {};
+    }
+    return xclip.readAllStandardOutput();
+}
+
+} // namespace
+
+class PictureX11Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void anotherProgramPastesTheCopiedPicture();
+};
+
+void PictureX11Test::initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    for (const char* tool : {"xclip", "xdotool"})
+        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+                 "installed by scripts/setup.sh");
+}
+
+void PictureX11Test::anotherProgramPastesTheCopiedPicture() {
+    platform::SystemClipboard clipboard;
+    WindowFixture f;
+    f.useClipboard(clipboard);
+    f.writeProfile(designer::test::sunsetSection());
+    f.start();
+
+    QWidget* preview = f.child<QWidget>("Picture2");
+    QVERIFY(xdotoolClick(preview->mapToGlobal(preview->rect().center()), 3));
+    QMenu* menu = f.child<QMenu>("PreviewMenu");
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000));
+    QAction* copy = menu->actions().last();
+    QCOMPARE(copy->text(), QStringLiteral("Copy Picture"));
+    QVERIFY(xdotoolClick(menu->mapToGlobal(menu->actionGeometry(copy).center()), 1));
+    QVERIFY(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 5000));
+
+    const QImage pasted = QImage::fromData(pastedPng(), "PNG");
+    const QSize screen = designer::screenGeometryOf(f.window()).devicePixels();
+    QCOMPARE(pasted.size(), screen);
+    const std::optional<designer::StatementValues> values = f.window().preview().statementValues();
+    QVERIFY(values);
+    QVERIFY(pasted.convertToFormat(QImage::Format_RGB32) ==
+            designer::paintStatementPicture(*values, screen));
+}
+
+QTEST_MAIN(PictureX11Test)
+#include "picture_x11_test.moc"

@@ -1,0 +1,217 @@
+// The preview's context menu driven as the user drives it: opened with the
+// right button and from the keyboard, "Save Picture As…" answered through the
+// scripted dialog, the file read back and set beside what ombrelo-render
+// paints for the twelve values of the statement the window shows.
+
+#include "picture/statementpicture.h"
+#include "picturebox/picturebox.h"
+#include "window/picturecommands.h"
+#include "window/wallpaper.h"
+#include "window/windowfixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using designer::test::WindowFixture;
+
+namespace {
+
+QMenu* previewMenu(WindowFixture& f) {
+    return f.child<QMenu>("PreviewMenu");
+}
+
+// Opens the menu with the right button and clicks the item.
+void chooseFromMenu(WindowFixture& f, const QString& item) {
+    auto* preview = f.child<platform::PictureBox>("Picture2");
+    QTest::mouseClick(preview, Qt::RightButton, {}, preview->rect().center());
+    QMenu* menu = previewMenu(f);
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000));
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text() == item)
+            chosen = action;
+    QVERIFY2(chosen, qPrintable(item));
+    QVERIFY(chosen->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+    QVERIFY(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 5000));
+}
+
+// The arguments of ombrelo-render for the statement the window shows:
+// "Ombrelo O, R, ..., O.ScaleHeight, ..." gives "R ... h ...".
+QStringList twelveValuesOf(const QString& statement) {
+    QStringList parts = statement.split(QStringLiteral(", "));
+    parts.removeFirst(); // "Ombrelo O"
+    if (parts.size() == 12 && parts[6].endsWith(QStringLiteral(".ScaleHeight")))
+        parts[6] = QStringLiteral("h");
+    return parts;
+}
+
+// What ombrelo-render paints for those values at that size.
+QImage rendered(const QStringList& values, QSize size, const QString& file) {
+    QProcess render;
+    render.start(QCoreApplication::applicationDirPath() + QStringLiteral("/ombrelo-render"),
+                 QStringList{QStringLiteral("--size"),
+                             QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                             QStringLiteral("-o"), file}
+                     << values);
+    if (!render.waitForFinished(60000) || render.exitCode() != 0)
+        return {};
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+// Dusk: red into violet with a line pattern and divisors, manual stop.
+const QByteArray kDusk =
+    designer::test::styleSection(QStringLiteral("Dusk"), 400, 10, 300, 0, 150, 1200, 25, false,
+                                 QStringLiteral("Me"), 3, 2, 1, 3);
+
+} // namespace
+
+class PictureMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theRightButtonAndTheKeysOpenTheMenu();
+    void savedPicturesAreWhatTheRenderProgramPaints_data();
+    void savedPicturesAreWhatTheRenderProgramPaints();
+    void theDialogOffersTheScreenAndTheLastFolder();
+    void aFailedWriteIsToldAndLeavesNoFile();
+    void copyPutsThePictureOfTheScreensSizeOnTheClipboard();
+};
+
+void PictureMenuTest::theRightButtonAndTheKeysOpenTheMenu() {
+    WindowFixture f;
+    f.writeProfile(kDusk);
+    f.start();
+    f.boxes.clearShown(); // the controls that the fixture does not create
+    auto* preview = f.child<platform::PictureBox>("Picture2");
+    QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(10, 10));
+    QMenu* menu = previewMenu(f);
+    QVERIFY(menu);
+    QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000));
+    QStringList items;
+    for (QAction* action : menu->actions())
+        items << action->text();
+    QCOMPARE(items,
+             (QStringList{QStringLiteral("Save Picture As…"), QStringLiteral("Copy Picture")}));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QVERIFY(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 5000));
+
+    // From the keyboard, wherever the focus is in the window.
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers{}},
+          std::pair{Qt::Key_F10, Qt::KeyboardModifiers{Qt::ShiftModifier}}}) {
+        f.edit("txtObjName")->setFocus();
+        QTest::keyClick(f.window().focusWidget(), key, modifiers);
+        QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 5000));
+    }
+    QVERIFY(f.fileDialogs.asked().isEmpty());
+}
+
+void PictureMenuTest::savedPicturesAreWhatTheRenderProgramPaints_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("manualStop");
+    QTest::newRow("small, manual") << QSize(64, 48) << true;
+    QTest::newRow("small, height") << QSize(64, 48) << false;
+    QTest::newRow("2560x1440, manual") << QSize(2560, 1440) << true;
+    QTest::newRow("2560x1440, height") << QSize(2560, 1440) << false;
+}
+
+void PictureMenuTest::savedPicturesAreWhatTheRenderProgramPaints() {
+    QFETCH(QSize, size);
+    QFETCH(bool, manualStop);
+    QTemporaryDir dir;
+    WindowFixture f;
+    f.writeProfile(kDusk);
+    f.start();
+    f.boxes.clearShown(); // the controls that the fixture does not create
+    QTest::mouseClick(f.child<QRadioButton>(manualStop ? "OptStop_1" : "OptStop_0"),
+                      Qt::LeftButton);
+    const QString statement = f.edit("txtFunction")->text();
+    QCOMPARE(statement.contains(QStringLiteral(".ScaleHeight")), !manualStop);
+
+    const QString saved = dir.filePath(QStringLiteral("dusk.png"));
+    f.fileDialogs.queueAnswer({saved, size});
+    chooseFromMenu(f, QStringLiteral("Save Picture As…"));
+    QVERIFY(f.boxes.shown().isEmpty());
+    const QImage picture = QImage(saved).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), size);
+    const QImage expected =
+        rendered(twelveValuesOf(statement), size, dir.filePath(QStringLiteral("render.png")));
+    QVERIFY(!expected.isNull());
+    QVERIFY(picture == expected);
+}
+
+void PictureMenuTest::theDialogOffersTheScreenAndTheLastFolder() {
+    QTemporaryDir dir;
+    WindowFixture f;
+    f.writeProfile(kDusk);
+    f.start();
+    f.boxes.clearShown(); // the controls that the fixture does not create
+    f.fileDialogs.queueAnswer({dir.filePath(QStringLiteral("first")), QSize(5, 5)});
+    chooseFromMenu(f, QStringLiteral("Save Picture As…"));
+    f.fileDialogs.queueCancel();
+    chooseFromMenu(f, QStringLiteral("Save Picture As…"));
+
+    QCOMPARE(f.fileDialogs.asked().size(), 2);
+    const platform::SavePictureQuestion& first = f.fileDialogs.asked().first();
+    QCOMPARE(first.size, designer::screenGeometryOf(f.window()).devicePixels());
+    QCOMPARE(first.maximumSide, 16384);
+    QCOMPARE(first.sizeNote, QStringLiteral("16384 x 16384 takes 1 GiB of memory"));
+    // A name without an extension is saved as PNG; the next save offers its
+    // folder.
+    QVERIFY(QImage(dir.filePath(QStringLiteral("first.png")), "PNG").size() == QSize(5, 5));
+    QCOMPARE(QDir(f.fileDialogs.asked().last().folder), QDir(dir.path()));
+    QVERIFY(f.boxes.shown().isEmpty());
+}
+
+void PictureMenuTest::aFailedWriteIsToldAndLeavesNoFile() {
+    QTemporaryDir dir;
+    WindowFixture f;
+    f.writeProfile(kDusk);
+    f.start();
+    f.boxes.clearShown(); // the controls that the fixture does not create
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder/dusk.png"));
+    // A folder standing where the file would go: nothing can replace it.
+    const QString taken = dir.filePath(QStringLiteral("taken.bmp"));
+    QVERIFY(QDir().mkpath(taken));
+    for (const QString& path : {missing, taken}) {
+        f.boxes.clearShown();
+        f.fileDialogs.queueAnswer({path, QSize(32, 32)});
+        chooseFromMenu(f, QStringLiteral("Save Picture As…"));
+        QCOMPARE(f.boxes.shown().size(), 1);
+        QCOMPARE(f.boxes.shown().first().title, QStringLiteral("Save Picture As"));
+        QVERIFY2(f.boxes.shown().first().prompt.contains(path),
+                 qPrintable(f.boxes.shown().first().prompt));
+    }
+    QVERIFY(!QFile::exists(missing));
+    QVERIFY(QFileInfo(taken).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+void PictureMenuTest::copyPutsThePictureOfTheScreensSizeOnTheClipboard() {
+    QTemporaryDir dir;
+    WindowFixture f;
+    f.writeProfile(kDusk);
+    f.start();
+    f.boxes.clearShown(); // the controls that the fixture does not create
+    chooseFromMenu(f, QStringLiteral("Copy Picture"));
+    const QSize screen = designer::screenGeometryOf(f.window()).devicePixels();
+    QCOMPARE(f.clipboard.image().size(), screen);
+    const QImage expected = rendered(twelveValuesOf(f.edit("txtFunction")->text()), screen,
+                                     dir.filePath(QStringLiteral("render.png")));
+    QVERIFY(f.clipboard.image().convertToFormat(QImage::Format_RGB32) == expected);
+    QVERIFY(f.fileDialogs.asked().isEmpty());
+}
+
+QTEST_MAIN(PictureMenuTest)
+#include "picturemenu_test.moc"
