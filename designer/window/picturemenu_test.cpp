@@ -3,9 +3,11 @@
 // scripted dialog, the file read back and set beside what ombrelo-render
 // paints for the twelve values of the statement the window shows.
 
+#include "logic/savedstatement.h"
 #include "picture/statementpicture.h"
 #include "picturebox/picturebox.h"
 #include "window/picturecommands.h"
+#include "window/preview.h"
 #include "window/wallpaper.h"
 #include "window/windowfixture.h"
 
@@ -84,6 +86,8 @@ private slots:
     void theDialogOffersTheScreenAndTheLastFolder();
     void aFailedWriteIsToldAndLeavesNoFile();
     void copyPutsThePictureOfTheScreensSizeOnTheClipboard();
+    void aSavedStyleReadsAsTheWindowLoadsIt_data();
+    void aSavedStyleReadsAsTheWindowLoadsIt();
 };
 
 void PictureMenuTest::theRightButtonAndTheKeysOpenTheMenu() {
@@ -211,6 +215,34 @@ void PictureMenuTest::copyPutsThePictureOfTheScreensSizeOnTheClipboard() {
                                      dir.filePath(QStringLiteral("render.png")));
     QVERIFY(f.clipboard.image().convertToFormat(QImage::Format_RGB32) == expected);
     QVERIFY(f.fileDialogs.asked().isEmpty());
+}
+
+void PictureMenuTest::aSavedStyleReadsAsTheWindowLoadsIt_data() {
+    QTest::addColumn<QByteArray>("section");
+    QTest::newRow("whole") << kDusk;
+    QTest::newRow("sparse") << QByteArray("[Bare]\r\nSliderValueR=200\r\nSliderValueN=90\r\n");
+    QTest::newRow("odd") << QByteArray("[Odd]\r\nMoreXR=x\r\nMoreXG=-3\r\nMoreXB=99\r\n"
+                                       "ModLine=abc\r\nOptValue0=0\r\nOptValue1=1\r\n"
+                                       "SliderValueStop=20000\r\nSliderValueBand=2\r\n"
+                                       "SliderValueG=600\r\nSliderValueN=30\r\n");
+}
+
+// What ombrelo-render --style reads is what the window shows after loading
+// the style at its start: the same picture.
+void PictureMenuTest::aSavedStyleReadsAsTheWindowLoadsIt() {
+    QFETCH(QByteArray, section);
+    WindowFixture f;
+    f.writeProfile(section);
+    f.start();
+    const QString name = QString::fromLatin1(section.mid(1, section.indexOf(']') - 1));
+    const designer::SavedStatement saved = designer::readSavedStatement(f.profilePath(), name);
+    QVERIFY2(saved.values, qPrintable(saved.problem));
+    const std::optional<designer::StatementValues> shown = f.window().preview().statementValues();
+    QVERIFY(shown);
+    QCOMPARE(saved.values->stopFromHeight, shown->stopFromHeight);
+    for (const QSize size : {QSize(40, 300), QSize(30, 1000)})
+        QVERIFY(designer::paintStatementPicture(*saved.values, size) ==
+                designer::paintStatementPicture(*shown, size));
 }
 
 QTEST_MAIN(PictureMenuTest)
