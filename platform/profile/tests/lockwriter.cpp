@@ -40,9 +40,14 @@ KeyValueList style(int version) {
     return entries;
 }
 
-bool isWhole(const QString& file, const QString& name, int version) {
+// The file as it is now, read once for several checks.
+ProfileDocument library(const QString& file) {
+    return ProfileDocument(systemFileAccess().read(file).bytes);
+}
+
+bool isWhole(const ProfileDocument& library, const QString& name, int version) {
     for (qsizetype k = 0; k < keys.size(); ++k) {
-        if (readString(file, name, keys[k]) != valueOf(version, k))
+        if (library.value(name, keys[k]) != valueOf(version, k))
             return false;
     }
     return true;
@@ -69,12 +74,13 @@ int write(const QString& file, const QString& prefix, int operations, unsigned s
             if (!writeKeys(file, name, style(op)))
                 return fail("save failed", name);
             saved[name] = op;
-            if (!isWhole(file, name, op))
+            if (!isWhole(library(file), name, op))
                 return fail("saved style not as saved", name);
         }
         if (op % 10 == 0) {
+            const ProfileDocument now = library(file);
             for (const auto& [own, version] : saved) {
-                if (!isWhole(file, own, version))
+                if (!isWhole(now, own, version))
                     return fail("style not as saved", own);
             }
         }
