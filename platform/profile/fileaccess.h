@@ -51,7 +51,7 @@ private:
     std::chrono::milliseconds m_lockWait;
 };
 
-// The one the program uses, with the usual lock times.
+// The one the program uses, with the usual wait.
 FileAccess& systemFileAccess();
 
 } // namespace platform::profile

@@ -35,7 +35,7 @@ enum class Attempt { Held, Busy, Impossible };
 // holder that ends removes its file, and one who opened it just before
 // must then start again on the new one.
 Attempt tryOnce(const QByteArray& path, int& fd) {
-    fd = ::open(path.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    fd = ::open(path.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return errno == EINTR ? Attempt::Busy : Attempt::Impossible;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

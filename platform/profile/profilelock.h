@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <chrono>
+#include <utility>
 
 namespace platform::profile {
 
