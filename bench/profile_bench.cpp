@@ -132,6 +132,14 @@ private:
     SystemFileAccess system;
 };
 
+// The lock alone: made, taken and removed again.
+void TakeAndReleaseTheLock(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!ProfileLock::take(drawIni()).held())
+            state.SkipWithError("the lock was not had");
+    }
+}
+
 void SaveOneStyleWithoutTheLock(benchmark::State& state) {
     WithoutTheLock access;
     int seed = 0;
@@ -203,6 +211,7 @@ BENCHMARK(ReadOneValue)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadOneStyle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveOneStyle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveOneStyleWithoutTheLock)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TakeAndReleaseTheLock)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveOneStyleThroughTheWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DeleteOneStyleAndRefillTheList)->Unit(benchmark::kMicrosecond);
 
