@@ -1,7 +1,8 @@
 // The profile operations of the designer on a Draw.ini of 10,000 styles,
 // each beside the cost of reading the file's bytes into memory, which no
-// operation on the file can avoid: the profile calls alone, and the style
-// list's save and delete as the main window runs them (offscreen).
+// operation on the file can avoid: the profile calls alone, a save beside
+// the same save without the lock on the file, and the style list's save and
+// delete as the main window runs them (offscreen).
 
 #include "hosting/controlhost.h"
 #include "logic/storedstyle.h"
@@ -118,6 +119,36 @@ void SaveOneStyle(benchmark::State& state) {
     }
 }
 
+// The same file system without the lock that keeps other writers out: what
+// the lock costs a save.
+class WithoutTheLock final : public FileAccess {
+public:
+    FileContents read(const QString& path) override { return system.read(path); }
+    bool replace(const QString& path, const QByteArray& contents) override {
+        return system.replace(path, contents);
+    }
+
+private:
+    SystemFileAccess system;
+};
+
+// The lock alone: made, taken and removed again.
+void TakeAndReleaseTheLock(benchmark::State& state) {
+    for (auto _ : state) {
+        if (!ProfileLock::take(drawIni()).held())
+            state.SkipWithError("the lock was not had");
+    }
+}
+
+void SaveOneStyleWithoutTheLock(benchmark::State& state) {
+    WithoutTheLock access;
+    int seed = 0;
+    for (auto _ : state) {
+        if (!writeKeys(drawIni(), nearTheEnd, style(++seed).entries(), access))
+            state.SkipWithError("the save failed");
+    }
+}
+
 // The main window on the library, with every question answered Yes.
 struct LibraryWindow {
     LibraryWindow()
@@ -179,6 +210,8 @@ BENCHMARK(ListSections)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReadOneValue)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LoadOneStyle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveOneStyle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SaveOneStyleWithoutTheLock)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TakeAndReleaseTheLock)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SaveOneStyleThroughTheWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(DeleteOneStyleAndRefillTheList)->Unit(benchmark::kMicrosecond);
 

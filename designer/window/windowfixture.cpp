@@ -3,6 +3,7 @@
 #include "logic/stylerecord.h"
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
+#include "window/tests/privatefolders.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -14,7 +15,8 @@
 namespace designer::test {
 
 WindowFixture::WindowFixture(bool builtControls)
-    : host_(std::make_unique<platform::ControlHost>(
+    : privateHome_(usePrivateUserFolders())
+    , host_(std::make_unique<platform::ControlHost>(
           platform::ControlRegistry(emptyRegistry_.path()),
           builtControls ? QStringList{platform::ControlHost::defaultControlsFolder()}
                         : QStringList{})) {}

@@ -60,6 +60,7 @@ public:
     int exits = 0;
 
 private:
+    QString privateHome_; // data, config and runtime folders of this test
     platform::Clipboard* clipboardInUse_ = &clipboard;
     QTemporaryDir dir_;
     QTemporaryDir emptyRegistry_;

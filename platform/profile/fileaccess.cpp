@@ -29,41 +29,45 @@ bool replaceInPlace(const QString& path, const QByteArray& contents) {
     return false;
 }
 
-class SystemFileAccess final : public FileAccess {
-public:
-    FileContents read(const QString& path) override {
-        const QFileInfo info(path);
-        if (!info.exists())
-            return {FileContents::Status::Missing, {}};
-        QFile file(path);
-        if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-            return {FileContents::Status::Unreadable, {}};
-        QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return {FileContents::Status::Unreadable, {}};
-        return {FileContents::Status::Read, std::move(bytes)};
-    }
-
-    bool replace(const QString& path, const QByteArray& contents) override {
-        const QFileInfo info(path);
-        if (info.exists() &&
-            (!info.isFile() || !info.isWritable() || !(info.permissions() & anyWrite)))
-            return false;
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return info.exists() && replaceInPlace(path, contents);
-        // commit() does not notice every failed write (a full disk seen
-        // only when the buffer is flushed), so flush and check first.
-        if (file.write(contents) != contents.size() || !file.flush()) {
-            file.cancelWriting();
-            file.commit();
-            return false;
-        }
-        return file.commit();
-    }
-};
-
 } // namespace
+
+ProfileLock FileAccess::lockForUpdate(const QString&) {
+    return ProfileLock::none();
+}
+
+FileContents SystemFileAccess::read(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {FileContents::Status::Missing, {}};
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {FileContents::Status::Unreadable, {}};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {FileContents::Status::Unreadable, {}};
+    return {FileContents::Status::Read, std::move(bytes)};
+}
+
+bool SystemFileAccess::replace(const QString& path, const QByteArray& contents) {
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || !info.isWritable() || !(info.permissions() & anyWrite)))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return info.exists() && replaceInPlace(path, contents);
+    // commit() does not notice every failed write (a full disk seen
+    // only when the buffer is flushed), so flush and check first.
+    if (file.write(contents) != contents.size() || !file.flush()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+ProfileLock SystemFileAccess::lockForUpdate(const QString& path) {
+    return ProfileLock::take(path, m_lockWait);
+}
 
 FileAccess& systemFileAccess() {
     static SystemFileAccess access;

@@ -61,6 +61,9 @@ bool writeKeys(const QString& file, const QString& section, const KeyValueList& 
     }
     if (entries.isEmpty())
         return true;
+    const ProfileLock lock = access.lockForUpdate(file);
+    if (!lock.allowsWrite())
+        return false;
     FileContents contents = access.read(file);
     if (contents.status == FileContents::Status::Unreadable)
         return false;
@@ -72,6 +75,9 @@ bool writeKeys(const QString& file, const QString& section, const KeyValueList& 
 }
 
 bool deleteSection(const QString& file, const QString& section, FileAccess& access) {
+    const ProfileLock lock = access.lockForUpdate(file);
+    if (!lock.allowsWrite())
+        return false;
     FileContents contents = access.read(file);
     if (contents.status == FileContents::Status::Missing)
         return true;

@@ -9,7 +9,10 @@
 // as it was and returns false: when the file cannot be read or written, when
 // a name or value could not be stored safely (a line break or NUL in it, a
 // key that would not read back as that key, an empty or over-long section
-// name), and when the file is UTF-16 that is not well-formed.
+// name), when the file is UTF-16 that is not well-formed, and when another
+// writer keeps the file's lock for longer than the wait (profilelock.h).
+// Writers hold that lock from their read to their replace, so writes of
+// several programs at once never undo each other; reads take no lock.
 
 #include "profile/fileaccess.h"
 #include "profile/profiledocument.h"

@@ -129,6 +129,7 @@ TEST_F(ProfileFile, UnicodeFileFromWindowsStaysUnicode) {
     EXPECT_FALSE(deleteSection(path, "A"));
     EXPECT_TRUE(deleteSection(path, "missing"));
     EXPECT_EQ(fileBytes(path), cut);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Draw.ini"}));
 }
 
 TEST_F(ProfileFile, AwkwardStyleNamesRoundTrip) {
@@ -201,6 +202,9 @@ TEST_F(ProfileFile, FailedWritesLeaveEverythingAsItWas) {
     EXPECT_FALSE(writeString(readOnly, "Sunset", "ModLine", "2"));
     EXPECT_FALSE(deleteSection(readOnly, "Sunset"));
     EXPECT_EQ(fileBytes(readOnly), fileBytes(PROFILE_TESTDATA "/sunset.ini"));
+    // No lock file stays behind a failed write.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList({"Draw.ini", "sunset.ini"}));
 }
 
 TEST_F(ProfileFile, FullDiskLeavesTheFileAsItWas) {
