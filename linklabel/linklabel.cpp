@@ -50,6 +50,8 @@ QSize textExtent(const QFont& font, const QString& text) {
 
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent) {
+    // The caption is shown as written, tags and all, as it is measured.
+    setTextFormat(Qt::PlainText);
     setAlignment(qtAlignment(textAlignment_));
     setForeColor(foreColor_);
 }

@@ -224,6 +224,28 @@ private slots:
         QCOMPARE(screenPointer(), pointer::Default);
     }
 
+    void theTextIsPlainText() {
+        QWidget* control = place();
+        const QString text = QStringLiteral("<b>Home</b> page");
+        set(control, "Text", text);
+        QLabel* label = labelOf(control);
+        QCOMPARE(get(control, "Text").toString(), text);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        // The tags are painted as characters, in the label sized for them:
+        // the ink reaches past where "Home page" alone would end.
+        const QFontMetrics metrics(control->font());
+        QCOMPARE(label->width(), metrics.horizontalAdvance(text));
+        const QImage shown = label->grab().toImage();
+        const QRgb background = shown.pixel(shown.width() - 1, 0);
+        int inkRight = -1;
+        for (int x = 0; x < shown.width(); ++x)
+            for (int y = 0; y < shown.height(); ++y)
+                if (shown.pixel(x, y) != background)
+                    inkRight = x;
+        QVERIFY2(inkRight > metrics.horizontalAdvance(QStringLiteral("Home page")),
+                 qPrintable(QString::number(inkRight)));
+    }
+
     void theKeyboardReachesAndOpensTheLink() {
         QWidget* control = place();
         set(control, "URL", QStringLiteral("http://x.invalid/keys"));
