@@ -104,4 +104,14 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
     emit pressed(buttonValue(event->button()));
 }
 
+// The second press of a double-click is the double-click, not a new press:
+// a double-click opens the link once. Other buttons press as usual.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
 } // namespace linklabel

@@ -224,6 +224,29 @@ private slots:
         QCOMPARE(screenPointer(), pointer::Default);
     }
 
+    void aDoubleClickOpensOnce() {
+        QWidget* control = place();
+        set(control, "URL", QStringLiteral("http://x.invalid/twice"));
+        // What the window system delivers for a double-click: press,
+        // release, double-click, release. The second press is the
+        // double-click, not a new press.
+        const auto doubleClick = [&] {
+            QTest::mousePress(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseDClick(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+        };
+        doubleClick();
+        QCOMPARE(opener_.addresses(), QStringList{QStringLiteral("http://x.invalid/twice")});
+        QCOMPARE(screenPointer(), pointer::Default);
+        doubleClick();
+        QCOMPARE(opener_.opened().size(), 2);
+        // A right double-click is two right presses: nothing opens.
+        QTest::mouseDClick(labelOf(control), Qt::RightButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(labelOf(control), Qt::RightButton, {}, QPoint(2, 2));
+        QCOMPARE(opener_.opened().size(), 2);
+    }
+
     void theTextIsPlainText() {
         QWidget* control = place();
         const QString text = QStringLiteral("<b>Home</b> page");
