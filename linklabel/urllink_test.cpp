@@ -15,8 +15,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -245,6 +248,40 @@ private slots:
         QTest::mouseDClick(labelOf(control), Qt::RightButton, {}, QPoint(2, 2));
         QTest::mouseRelease(labelOf(control), Qt::RightButton, {}, QPoint(2, 2));
         QCOMPARE(opener_.opened().size(), 2);
+    }
+
+    void aRelativeAddressOfAnExistingFileOpensThatFile() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("notes")));
+        for (const char* name : {"readme.txt", "notes/read me.txt"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString previousFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(previousFolder); });
+        QList<QUrl> handedOver;
+        DesktopUrlOpener desktop([&handedOver](const QUrl& url) {
+            handedOver.append(url);
+            return true;
+        });
+        ScopedUrlOpener recording(desktop);
+
+        QWidget* control = place();
+        for (const char* address : {"readme.txt", "notes/read me.txt", "missing.txt"}) {
+            set(control, "URL", QString::fromLatin1(address));
+            press(control, Qt::LeftButton);
+        }
+        const QString here = QDir(folder.path()).canonicalPath();
+        QCOMPARE(handedOver.size(), 3);
+        QCOMPARE(QFileInfo(handedOver[0].toLocalFile()).canonicalFilePath(),
+                 here + QStringLiteral("/readme.txt"));
+        QCOMPARE(QFileInfo(handedOver[1].toLocalFile()).canonicalFilePath(),
+                 here + QStringLiteral("/notes/read me.txt"));
+        // A name that is no file here is an address, as before.
+        QCOMPARE(handedOver[2], QUrl(QStringLiteral("http://missing.txt")));
+        QVERIFY(boxes_.shown().isEmpty());
     }
 
     void theTextIsPlainText() {
