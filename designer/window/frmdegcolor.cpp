@@ -130,7 +130,8 @@ void FrmDegColor::createOutputHandlers() {
                             {ui_->Check1, ui_->SliderBand},
                             {ui_->ChkModLine, ui_->SliderModLine},
                             ui_->lstStyle,
-                            services_.random});
+                            services_.random,
+                            *this});
     wallpaper_ = std::make_unique<WallpaperHandler>(
         WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
                        [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
