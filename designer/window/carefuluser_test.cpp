@@ -1,11 +1,15 @@
-// What a careful user notices: the pointer after "Random".
+// What a careful user notices: the pointer after "Random", and the style
+// name's selection when Tab leaves the name field.
 
+#include "window/stylecombo.h"
 #include "window/windowfixture.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
+#include <QToolButton>
 
 using designer::test::sunsetSection;
 using designer::test::WindowFixture;
@@ -16,12 +20,27 @@ void clickCentre(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
+designer::FrmDegColor& startActive(WindowFixture& f) {
+    designer::FrmDegColor& w = f.start();
+    QApplication::setActiveWindow(&w);
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("window not active");
+    return w;
+}
+
 // The pointer shown over a widget: its own, or the nearest parent's.
 Qt::CursorShape shownPointer(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget())
         if (w->testAttribute(Qt::WA_SetCursor))
             return w->cursor().shape();
     return Qt::ArrowCursor;
+}
+
+QStringList listed(designer::StyleCombo* list) {
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names.append(list->item(i));
+    return names;
 }
 
 } // namespace
@@ -31,6 +50,7 @@ class CarefulUserTest : public QObject {
 
 private slots:
     void randomShowsTheHourglassOnItsWindowAndGivesThePointerBack();
+    void tabToPlusKeepsTheOneSelectedCharacterRule();
 };
 
 void CarefulUserTest::randomShowsTheHourglassOnItsWindowAndGivesThePointerBack() {
@@ -65,6 +85,31 @@ void CarefulUserTest::randomShowsTheHourglassOnItsWindowAndGivesThePointerBack()
     QCOMPARE(during.first(), Qt::WaitCursor);
     QCOMPARE(shownPointer(preview), Qt::CrossCursor);
     QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void CarefulUserTest::tabToPlusKeepsTheOneSelectedCharacterRule() {
+    WindowFixture f;
+    startActive(f);
+    auto* list = f.child<designer::StyleCombo>("lstStyle");
+    QLineEdit* field = list->editField();
+    field->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(field->hasFocus());
+    field->selectAll();
+    for (const QChar c : QStringLiteral("Dawn"))
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QTest::keyClick(field, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(field->selectedText(), QStringLiteral("n"));
+
+    // Tab past the list to "+", and Space.
+    auto* plus = f.child<QToolButton>("cmdPlus");
+    for (int tabs = 0; tabs < 4 && QApplication::focusWidget() != plus; ++tabs)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), plus);
+    QCOMPARE(field->selectedText(), QStringLiteral("n"));
+    QTest::keyClick(plus, Qt::Key_Space);
+
+    QCOMPARE(listed(list), QStringList({"Dawn-"}));
+    QCOMPARE(field->text(), QStringLiteral("Dawn-"));
 }
 
 QTEST_MAIN(CarefulUserTest)
