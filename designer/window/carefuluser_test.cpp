@@ -1,10 +1,14 @@
-// What a careful user notices: the pointer after "Random", and the style
-// name's selection when Tab leaves the name field.
+// What a careful user notices: the pointer after "Random", the style name's
+// selection when Tab leaves the name field, and the "Random" frame from the
+// keyboard.
 
+#include "widgets/clickframe.h"
+#include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
 #include "window/windowfixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
@@ -51,6 +55,7 @@ class CarefulUserTest : public QObject {
 private slots:
     void randomShowsTheHourglassOnItsWindowAndGivesThePointerBack();
     void tabToPlusKeepsTheOneSelectedCharacterRule();
+    void theRandomFrameRunsFromTheKeyboardWhileRandomIsOff();
 };
 
 void CarefulUserTest::randomShowsTheHourglassOnItsWindowAndGivesThePointerBack() {
@@ -110,6 +115,33 @@ void CarefulUserTest::tabToPlusKeepsTheOneSelectedCharacterRule() {
 
     QCOMPARE(listed(list), QStringList({"Dawn-"}));
     QCOMPARE(field->text(), QStringLiteral("Dawn-"));
+}
+
+void CarefulUserTest::theRandomFrameRunsFromTheKeyboardWhileRandomIsOff() {
+    WindowFixture f;
+    f.writeProfile(sunsetSection());
+    designer::FrmDegColor& w = startActive(f);
+    designer::HostedControls& hosted = w.hosted();
+    auto* frame = f.child<platform::ClickFrame>("asxToolbar4");
+    f.random.script({0.1});
+
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        // Automatic preview off: "Random" is off, its frame still runs it.
+        QCheckBox* automatic = f.check("Check2");
+        if (automatic->isChecked())
+            clickCentre(automatic);
+        QVERIFY(!hosted.isEnabled(QStringLiteral("Command3")));
+        const int drawsBefore = f.random.draws();
+        frame->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(frame->hasFocus());
+        QTest::keyClick(frame, key);
+        QCOMPARE(f.random.draws(), drawsBefore + 4);
+        QCOMPARE(f.slider("SliderR")->value(), 25);
+        // As after a click on the frame: "Random" is on again.
+        QVERIFY(hosted.isEnabled(QStringLiteral("Command3")));
+        f.slider("SliderR")->setValue(0);
+        clickCentre(automatic);
+    }
 }
 
 QTEST_MAIN(CarefulUserTest)
