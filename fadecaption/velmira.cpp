@@ -80,8 +80,10 @@ void Velmira::resizeEvent(QResizeEvent* event) {
 
 void Velmira::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Onto a cleared picture: smoothed text printed over itself grows
+    // bolder at every show. Printed once, the picture is what it was.
     try {
-        paintCaption();
+        clearAndPaint();
     } catch (const vb::RuntimeError& error) {
         reportError(error);
     }

@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(shownColours(control), devFade);
     }
 
-    void showingAgainPaintsOverWhatIsKept() {
+    void showingAgainShowsTheSamePicture() {
         TestHost host;
         QWidget* control = devFadeOnWhite(host);
         const QImage before = shown(control);
@@ -190,6 +190,42 @@ private slots:
         control->hide();
         control->show();
         QCOMPARE(shown(control), before);
+    }
+
+    void smoothCaptionsStayAsBoldOnEveryShow() {
+        TestHost host;
+        platform::PropertyBag empty;
+        QWidget* control = host.placeShown(&empty);
+        set(control, QStringLiteral("BackColor"), white);
+        QFont smooth = get(control, QStringLiteral("Font")).value<QFont>();
+        smooth.setStyleStrategy(QFont::PreferAntialias);
+        set(control, QStringLiteral("Font"), smooth);
+        // The ink of the caption: how dark its pixels are, all together.
+        const auto ink = [&] {
+            const QImage image = shown(control);
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += 255 - qGray(image.pixel(x, y));
+            return sum;
+        };
+        // Printed once onto a cleared picture.
+        platform::callMethod(control, QStringLiteral("Refresh"));
+        const QImage once = shown(control);
+        const qint64 onceInk = ink();
+        QVERIFY(onceInk > 0);
+        // Smoothed: edge pixels lie between the character colours and white.
+        QVERIFY(coloursLeftToRight(once, whitePixel).size() > 8);
+
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            host.window.hide();
+            host.window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&host.window));
+            control->hide();
+            control->show();
+            QCOMPARE(ink(), onceInk);
+        }
+        QCOMPARE(shown(control), once);
     }
 
     void resizeFitsThePictureAndRaisesNoEvent() {

@@ -50,6 +50,8 @@ QSize textExtent(const QFont& font, const QString& text) {
 
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent) {
+    // The caption is shown as written, tags and all, as it is measured.
+    setTextFormat(Qt::PlainText);
     setAlignment(qtAlignment(textAlignment_));
     setForeColor(foreColor_);
 }
@@ -100,6 +102,16 @@ void LinkLabel::resizeEvent(QResizeEvent* event) {
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit pressed(buttonValue(event->button()));
+}
+
+// The second press of a double-click is the double-click, not a new press:
+// a double-click opens the link once. Other buttons press as usual.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 } // namespace linklabel

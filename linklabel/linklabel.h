@@ -2,7 +2,8 @@
 // The link label's caption label: a QLabel that keeps its state the way the
 // link control reads it back: an OLE_COLOR text colour (system colours
 // included), an alignment number (0 left, 1 right, 2 centre), an auto-size
-// flag that fits the label to its caption, and the button of each press.
+// flag that fits the label to its caption, and the button of each press
+// (a double-click's second press is not one). The caption is plain text.
 
 #include "core/vb.h"
 
@@ -43,6 +44,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

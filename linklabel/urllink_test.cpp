@@ -15,8 +15,11 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -222,6 +225,85 @@ private slots:
                  QStringLiteral("Unable to load 'http://x.invalid/' : No application is set up "
                                 "to open this address (Error 5)"));
         QCOMPARE(screenPointer(), pointer::Default);
+    }
+
+    void aDoubleClickOpensOnce() {
+        QWidget* control = place();
+        set(control, "URL", QStringLiteral("http://x.invalid/twice"));
+        // What the window system delivers for a double-click: press,
+        // release, double-click, release. The second press is the
+        // double-click, not a new press.
+        const auto doubleClick = [&] {
+            QTest::mousePress(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseDClick(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseRelease(labelOf(control), Qt::LeftButton, {}, QPoint(2, 2));
+        };
+        doubleClick();
+        QCOMPARE(opener_.addresses(), QStringList{QStringLiteral("http://x.invalid/twice")});
+        QCOMPARE(screenPointer(), pointer::Default);
+        doubleClick();
+        QCOMPARE(opener_.opened().size(), 2);
+        // A right double-click is two right presses: nothing opens.
+        QTest::mouseDClick(labelOf(control), Qt::RightButton, {}, QPoint(2, 2));
+        QTest::mouseRelease(labelOf(control), Qt::RightButton, {}, QPoint(2, 2));
+        QCOMPARE(opener_.opened().size(), 2);
+    }
+
+    void aRelativeAddressOfAnExistingFileOpensThatFile() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("notes")));
+        for (const char* name : {"readme.txt", "notes/read me.txt"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString previousFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(previousFolder); });
+        QList<QUrl> handedOver;
+        DesktopUrlOpener desktop([&handedOver](const QUrl& url) {
+            handedOver.append(url);
+            return true;
+        });
+        ScopedUrlOpener recording(desktop);
+
+        QWidget* control = place();
+        for (const char* address : {"readme.txt", "notes/read me.txt", "missing.txt"}) {
+            set(control, "URL", QString::fromLatin1(address));
+            press(control, Qt::LeftButton);
+        }
+        const QString here = QDir(folder.path()).canonicalPath();
+        QCOMPARE(handedOver.size(), 3);
+        QCOMPARE(QFileInfo(handedOver[0].toLocalFile()).canonicalFilePath(),
+                 here + QStringLiteral("/readme.txt"));
+        QCOMPARE(QFileInfo(handedOver[1].toLocalFile()).canonicalFilePath(),
+                 here + QStringLiteral("/notes/read me.txt"));
+        // A name that is no file here is an address, as before.
+        QCOMPARE(handedOver[2], QUrl(QStringLiteral("http://missing.txt")));
+        QVERIFY(boxes_.shown().isEmpty());
+    }
+
+    void theTextIsPlainText() {
+        QWidget* control = place();
+        const QString text = QStringLiteral("<b>Home</b> page");
+        set(control, "Text", text);
+        QLabel* label = labelOf(control);
+        QCOMPARE(get(control, "Text").toString(), text);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        // The tags are painted as characters, in the label sized for them:
+        // the ink reaches past where "Home page" alone would end.
+        const QFontMetrics metrics(control->font());
+        QCOMPARE(label->width(), metrics.horizontalAdvance(text));
+        const QImage shown = label->grab().toImage();
+        const QRgb background = shown.pixel(shown.width() - 1, 0);
+        int inkRight = -1;
+        for (int x = 0; x < shown.width(); ++x)
+            for (int y = 0; y < shown.height(); ++y)
+                if (shown.pixel(x, y) != background)
+                    inkRight = x;
+        QVERIFY2(inkRight > metrics.horizontalAdvance(QStringLiteral("Home page")),
+                 qPrintable(QString::number(inkRight)));
     }
 
     void theKeyboardReachesAndOpensTheLink() {

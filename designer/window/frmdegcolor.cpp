@@ -132,7 +132,8 @@ void FrmDegColor::createOutputHandlers() {
                             {ui_->Check1, ui_->SliderBand},
                             {ui_->ChkModLine, ui_->SliderModLine},
                             ui_->lstStyle,
-                            services_.random});
+                            services_.random,
+                            *this});
     wallpaper_ = std::make_unique<WallpaperHandler>(
         WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
                        [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
@@ -207,11 +208,17 @@ void FrmDegColor::wireButtons() {
 
 void FrmDegColor::wireKeyboard() {
     // Space or Enter on a framed caption presses the button as a click on
-    // its caption does, whichever parts of that button are wired.
+    // its caption does, whichever parts of that button are wired. A caption
+    // that is off passes a click to its frame, and so does the keyboard.
     for (auto* frame : findChildren<platform::ClickFrame*>()) {
         connect(frame, &platform::ClickFrame::activatedByKey, this, [this, frame] {
-            if (frame->content())
-                hosted_->press(frame->content()->objectName());
+            if (!frame->content())
+                return;
+            const QString name = frame->content()->objectName();
+            if (hosted_->isEnabled(name))
+                hosted_->press(name);
+            else if (hosted_->widget(name))
+                emit frame->clicked();
         });
     }
     // The display-only value boxes stay disabled, but in the normal text

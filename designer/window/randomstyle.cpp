@@ -27,14 +27,13 @@ RandomStyleHandlers::RandomStyleHandlers(RandomStyleControls controls)
 
 void RandomStyleHandlers::Command3_Click() {
     {
-        platform::setScreenPointer(platform::pointer::Hourglass);
+        // The window's own pointer, not the whole program's: afterwards the
+        // window has the pointer it had, and its controls keep theirs.
+        const platform::ScopedFormPointer hourglass(c_.form, platform::pointer::Hourglass);
         setButtonsEnabled(false);
         // Also when a slider's handler fails, the buttons and the pointer
         // come back.
-        const auto restore = qScopeGuard([this] {
-            setButtonsEnabled(true);
-            platform::setScreenPointer(platform::pointer::Arrow);
-        });
+        const auto restore = qScopeGuard([this] { setButtonsEnabled(true); });
         drawColours();
         drawOptions();
     }

@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QSlider;
+class QWidget;
 
 namespace platform {
 class RandomSource;
@@ -38,6 +39,7 @@ struct RandomStyleControls {
     Option modLine;                // ChkModLine, SliderModLine
     StyleCombo* lstStyle;
     platform::RandomSource& random;
+    QWidget& form; // shows the hourglass meanwhile
 };
 
 class RandomStyleHandlers {

@@ -94,7 +94,7 @@ void RandomStyleTest::includedColoursAreDrawnOneAfterAnother() {
     for (const char* name : {"SliderR", "SliderG", "SliderB", "SliderN"})
         QObject::connect(f.slider(name), &QSlider::valueChanged, &w, [&] {
             statements.append(f.edit("txtFunction")->text());
-            pointers.append(platform::screenPointer());
+            pointers.append(w.cursor().shape());
             for (const char* button : kButtons)
                 buttonsOn += hosted.isEnabled(QString::fromLatin1(button)) ? 1 : 0;
         });
@@ -120,15 +120,16 @@ void RandomStyleTest::includedColoursAreDrawnOneAfterAnother() {
                                          "True, 1, 2, 3"),
                           QStringLiteral("Ombrelo Picture1, 51, 102, 153, 204, 50, 0, 1500, 2, "
                                          "True, 1, 2, 3")}));
-    QCOMPARE(pointers, QList<int>(4, platform::pointer::Hourglass));
+    QCOMPARE(pointers, QList<int>(4, Qt::WaitCursor));
     QCOMPARE(buttonsOn, 0);
     auto* preview = f.child<platform::PictureBox>("Picture2");
     QCOMPARE(preview->image(), engineRendering(*preview, w.currentStyle()));
 
-    // Afterwards: buttons back, the arrow, and no style name; the rest kept.
+    // Afterwards: buttons back, the window's pointer back, and no style
+    // name; the rest kept.
     for (const char* button : kButtons)
         QVERIFY2(hosted.isEnabled(QString::fromLatin1(button)), button);
-    QCOMPARE(platform::screenPointer(), platform::pointer::Arrow);
+    QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
     auto* list = f.child<designer::StyleCombo>("lstStyle");
     QVERIFY(list->text().isEmpty());
     QCOMPARE(list->count(), 1);
@@ -145,7 +146,7 @@ void RandomStyleTest::includedColoursAreDrawnOneAfterAnother() {
 void RandomStyleTest::nothingIncludedChangesNoSlider() {
     WindowFixture f;
     f.writeProfile(sunsetSection());
-    f.start();
+    designer::FrmDegColor& w = f.start();
     for (const char* box : {"CheckR", "CheckG", "CheckB", "CheckN"})
         clickCentre(f.check(box));
     f.random.script({0.5});
@@ -159,7 +160,7 @@ void RandomStyleTest::nothingIncludedChangesNoSlider() {
         QVERIFY2(!f.check(box)->isEnabled(), box);
     QVERIFY(f.child<designer::StyleCombo>("lstStyle")->text().isEmpty());
     QCOMPARE(f.child<platform::PictureBox>("Picture2")->image(), painted);
-    QCOMPARE(platform::screenPointer(), platform::pointer::Arrow);
+    QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
 }
 
 void RandomStyleTest::drawsStayWithinTheirSliders() {

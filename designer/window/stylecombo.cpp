@@ -29,11 +29,33 @@ protected:
     }
 };
 
+// A line edit drops its selection when the focus leaves it. The name field
+// keeps it: "+" reached with Tab must see the one selected character that
+// a click on "+" (which takes no focus) sees.
+class NameField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        const int start = selectionStart();
+        const int length = selectionLength();
+        const bool cursorAtStart = length > 0 && cursorPosition() == start;
+        QLineEdit::focusOutEvent(event);
+        if (length == 0 || hasSelectedText())
+            return;
+        if (cursorAtStart)
+            setSelection(start + length, -length);
+        else
+            setSelection(start, length);
+    }
+};
+
 } // namespace
 
 StyleCombo::StyleCombo(QWidget* parent)
     : QWidget(parent)
-    , edit_(new QLineEdit(this))
+    , edit_(new NameField(this))
     , list_(new NameList(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

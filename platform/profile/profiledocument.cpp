@@ -274,6 +274,19 @@ std::vector<ProfileDocument::KeyLineAt> ProfileDocument::keyLinesOf(const Sectio
     return lines;
 }
 
+qsizetype ProfileDocument::lastFilledLineEnd(const Section& section) const {
+    const QByteArrayView all(m_bytes);
+    qsizetype last = findLineEnd(all, section.lineBegin);
+    qsizetype pos = section.bodyBegin;
+    while (pos < section.end) {
+        const qsizetype lineEnd = findLineEnd(all, pos);
+        if (!trimBlanks(all.sliced(pos, lineEnd - pos)).isEmpty())
+            last = lineEnd;
+        pos = skipLineBreak(all, lineEnd);
+    }
+    return last;
+}
+
 std::optional<QString> ProfileDocument::value(QStringView section, QStringView key) const {
     const auto found = findSection(section);
     if (!found)
@@ -364,11 +377,12 @@ QByteArray ProfileDocument::withSectionRewritten(const Section& section,
             appendKeyLine(appended, entry, lineBreak);
     }
 
-    // New keys go after the last key of the section, or after its section
-    // line when it has none: trailing blank lines and comments stay where
-    // they are, in front of the next section.
-    const qsizetype lastLineEnd =
-        lines.empty() ? findLineEnd(m_bytes, section.lineBegin) : lines.back().lineEnd;
+    // New keys go at the end of the section, as the system's profile
+    // functions put them: after its last line that is not blank (a key, a
+    // comment or any other line), or after its section line when all its
+    // lines are blank. Trailing blank lines stay in front of the next
+    // section.
+    const qsizetype lastLineEnd = lastFilledLineEnd(section);
     const qsizetype insertAt = skipLineBreak(m_bytes, lastLineEnd);
 
     QByteArray bytes;

@@ -57,7 +57,7 @@ public:
 
     // Writes the entries in order into the section, creating it at the end
     // of the file when missing; existing keys are rewritten in place, new
-    // ones appended after the last key of the section. The names and values
+    // ones appended after the last line of the section that is not blank. The names and values
     // must fit on one line and key names must be usable as keys (see
     // profile.h, which checks them).
     void setValues(QStringView section, const KeyValueList& entries);
@@ -93,6 +93,9 @@ private:
     std::optional<Section> nextSection(qsizetype from) const;
     std::optional<Section> findSection(QStringView name) const;
     std::vector<KeyLineAt> keyLinesOf(const Section& section) const;
+    // Where the last line of the section that is not blank ends (its
+    // section line when every line of it is blank).
+    qsizetype lastFilledLineEnd(const Section& section) const;
     void convertToUtf8();
     void storeAsUtf8IfReadAsUtf8();
 

@@ -121,10 +121,28 @@ TEST(ProfileDocument, RewritesInPlaceAndKeepsEveryOtherLine) {
     const QByteArray before = ";c\n[S]\nA = old  \n\n; note\nz\n[S]\nA=dup\n";
     EXPECT_EQ(afterWrite(before, "s", {{"a", "new"}}),
               ";c\n[S]\nA = new\n\n; note\nz\n[S]\nA=dup\n");
-    // A new key goes after the last key, in front of blank lines and comments.
+    // A new key goes at the end of the section: after its last line that is
+    // not blank, whatever that line is.
     EXPECT_EQ(afterWrite(before, "S", {{"B", "2"}}),
-              ";c\n[S]\nA = old  \nB=2\n\n; note\nz\n[S]\nA=dup\n");
+              ";c\n[S]\nA = old  \n\n; note\nz\nB=2\n[S]\nA=dup\n");
     EXPECT_EQ(afterWrite("[S]\r\n\r\n[T]\r\n", "S", {{"B", "2"}}), "[S]\r\nB=2\r\n\r\n[T]\r\n");
+}
+
+TEST(ProfileDocument, NewKeyGoesAfterTheCommentsThatEndItsSection) {
+    // Comment lines of either kind at the end of a section stay in front of
+    // a new key; blank lines behind them stay in front of the next section.
+    EXPECT_EQ(afterWrite("[S]\r\nA=1\r\n; about A\r\n# and more\r\n\r\n[T]\r\nA=2\r\n", "S",
+                         {{"B", "2"}, {"a", "3"}}),
+              "[S]\r\nA=3\r\n; about A\r\n# and more\r\nB=2\r\n\r\n[T]\r\nA=2\r\n");
+    // A section of comments only, and one whose comment ends the file
+    // without a line break.
+    EXPECT_EQ(afterWrite("[S]\n;only a note\n  \n", "S", {{"k", "v"}}),
+              "[S]\n;only a note\nk=v\n  \n");
+    EXPECT_EQ(afterWrite("[S]\nA=1\n#last", "S", {{"k", "v"}}), "[S]\nA=1\n#last\nk=v\n");
+    // What is written reads back, and the comment stays a comment.
+    const ProfileDocument document(afterWrite("[S]\nA=1\n;B=9\n\n", "S", {{"B", "2"}}));
+    EXPECT_EQ(document.value(u"S", u"B"), "2");
+    EXPECT_EQ(document.bytes(), "[S]\nA=1\n;B=9\nB=2\n\n");
 }
 
 TEST(ProfileDocument, NewLinesFollowTheFile) {

@@ -58,6 +58,9 @@ int answerCode(int button) {
 int QtMessageBoxService::show(const QString& prompt, int style, const QString& title) {
     const ButtonSet set = buttonsFor(style);
     QMessageBox box(iconFor(style), title, prompt, set.buttons, parent_);
+    // The prompt is shown as it is: a style name with markup in it, or two
+    // blanks in a row, must not turn into formatting.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(set.defaultButton);
     // Closing the box by its frame answers as the system does: Cancel where
     // there is one, otherwise No for a question, otherwise OK.

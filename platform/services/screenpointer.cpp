@@ -27,4 +27,27 @@ int screenPointer() {
     return current;
 }
 
+void setFormPointer(QWidget& form, int pointerValue) {
+    if (pointerValue == pointer::Default)
+        form.unsetCursor();
+    else
+        form.setCursor(shapeOf(pointerValue));
+}
+
+ScopedFormPointer::ScopedFormPointer(QWidget& form, int pointerValue)
+    : form_(&form)
+    , hadOwn_(form.testAttribute(Qt::WA_SetCursor))
+    , previous_(form.cursor()) {
+    setFormPointer(form, pointerValue);
+}
+
+ScopedFormPointer::~ScopedFormPointer() {
+    if (!form_)
+        return;
+    if (hadOwn_)
+        form_->setCursor(previous_);
+    else
+        form_->unsetCursor();
+}
+
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "core/vb.h"
 
 #include <QDesktopServices>
+#include <QDir>
 
 namespace platform {
 
@@ -11,8 +12,9 @@ UrlOpener* installed = nullptr;
 } // namespace
 
 QUrl openableUrl(const QString& address) {
-    // No working directory: a relative name is never looked up as a file.
-    return QUrl::fromUserInput(address.trimmed());
+    // A relative name of a file that exists in the current folder is that
+    // file, as the shell resolves it; anything else is an address.
+    return QUrl::fromUserInput(address.trimmed(), QDir::currentPath());
 }
 
 DesktopUrlOpener::DesktopUrlOpener()

@@ -21,8 +21,9 @@ public:
 };
 
 // The address as the user typed it, made into a URL: "www.example.org"
-// becomes an http URL, an absolute document path a file URL. A bare word is
-// taken as a host name, never as a file beside the program.
+// becomes an http URL, an absolute document path a file URL, and a relative
+// path of a file that exists in the current folder ("readme.txt") that
+// file's URL. Any other bare word is taken as a host name.
 QUrl openableUrl(const QString& address);
 
 // The desktop's handlers through QDesktopServices; never a shell command line.
