@@ -10,11 +10,11 @@
 #include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/useractions.h"
+#include "window/tests/useractions.h"
+#include "window/tests/windowchecks.h"
+#include "window/tests/windowfixture.h"
 #include "window/userfiles.h"
 #include "window/wallpaper.h"
-#include "window/windowchecks.h"
-#include "window/windowfixture.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 // its three inputs (sometimes again while it is open, sometimes left open
 // while the user goes on in the main window) and closed by each of its ways.
 
-#include "window/soakrun.h"
+#include "window/tests/soakrun.h"
 
 #include "logic/statement.h"
 #include "logic/stopheight.h"
@@ -10,7 +10,7 @@
 #include "picturebox/picturebox.h"
 #include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
-#include "window/useractions.h"
+#include "window/tests/useractions.h"
 
 #include <QLabel>
 #include <QPushButton>

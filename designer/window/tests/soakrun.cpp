@@ -1,4 +1,4 @@
-#include "window/soakrun.h"
+#include "window/tests/soakrun.h"
 
 #include "window/codeexport.h"
 #include "window/stylecombo.h"
