@@ -34,8 +34,6 @@ public:
     // Loads the style named in the edit field of lstStyle.
     void lstStyle_Click();
 
-    int styleCount() const { return styleCount_; }
-
 private:
     void applyOption(int index, const std::optional<bool>& selected);
 
