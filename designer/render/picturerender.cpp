@@ -54,8 +54,7 @@ PictureOutcome renderPicture(const RenderRequest& request) {
             return {2, "Stop h: the picture's height does not fit 32 bits"};
         stop = *height;
     }
-    module1::OmbreloWide(picture, style.R, style.G, style.B, style.N, style.Band, start, stop,
-                         style.ModLine, style.AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
+    module1::OmbreloWide(picture, style, start, stop, style.AutoRedraw);
 
     // What the box shows: with AutoRedraw off the gradient lies on the
     // screen alone, not in the retained image.

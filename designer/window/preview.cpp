@@ -22,20 +22,19 @@ void PreviewHandlers::RefreshPreview() {
     p_.Picture2.cls();
     if (!p_.Check2.isChecked())
         return;
-    module1::Ombrelo(p_.Picture2, s.R, s.G, s.B, s.N, s.Band, s.Start, s.Stop, s.ModLine,
-                     s.AutoRedraw, s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::Ombrelo(p_.Picture2, s);
     showTime(p_.clock.seconds() - t0);
     if (const std::optional<QString> statement = buildStatement())
         p_.txtFunction.setText(*statement);
 }
 
 void PreviewHandlers::Command5_Click() {
-    module1::GradientStyle& s = p_.style;
     const double t0 = p_.clock.seconds();
-    // Drawn without divisors, on top of the last drawing.
-    vb::Integer one1 = 1, one2 = 1, one3 = 1;
-    module1::Ombrelo(p_.Picture2, s.R, s.G, s.B, s.N, s.Band, s.Start, s.Stop, s.ModLine,
-                     s.AutoRedraw, one1, one2, one3);
+    // Drawn without divisors, on top of the last drawing; the current
+    // style's divisors stay as they are.
+    module1::GradientStyle undivided = p_.style;
+    undivided.MoreXR = undivided.MoreXG = undivided.MoreXB = 1;
+    module1::Ombrelo(p_.Picture2, undivided);
     if (const std::optional<QString> statement = buildStatement())
         p_.txtFunction.setText(*statement);
     showTime(p_.clock.seconds() - t0);

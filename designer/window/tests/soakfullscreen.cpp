@@ -34,11 +34,9 @@ QImage paintedLike(FrmPreview& shown, module1::GradientStyle s,
         box.setBackColor(*background);
         box.cls();
     }
-    vb::Integer autoRedraw = vb::True;
     vb::Long start = 0;
     vb::Long stop = wideStopFromScaleHeight(shown.scaleHeight()).value_or(0);
-    module1::OmbreloWide(box, s.R, s.G, s.B, s.N, s.Band, start, stop, s.ModLine, autoRedraw,
-                         s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::OmbreloWide(box, s, start, stop, vb::True);
     return box.image();
 }
 
