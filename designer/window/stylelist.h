@@ -6,8 +6,6 @@
 #include "core/vb.h"
 #include "window/stylecontrols.h"
 
-#include <optional>
-
 class QCheckBox;
 class QLabel;
 
@@ -35,7 +33,7 @@ public:
     void lstStyle_Click();
 
 private:
-    void applyOption(int index, const std::optional<bool>& selected);
+    void applyOption(int index, bool selected);
 
     StyleListControls c_;
     vb::Integer styleCount_ = 0;
