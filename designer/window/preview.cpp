@@ -1,5 +1,6 @@
 #include "window/preview.h"
 
+#include "logic/editorstate.h"
 #include "logic/statement.h"
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
@@ -45,26 +46,17 @@ void PreviewHandlers::repaintPreview() {
 }
 
 std::optional<QString> PreviewHandlers::buildStatement() const {
-    const module1::GradientStyle& s = p_.style;
-    StatementInput in;
-    in.objName = p_.txtObjName.text();
-    in.r = s.R;
-    in.g = s.G;
-    in.b = s.B;
-    in.n = s.N;
-    in.band = s.Band;
-    in.start = s.Start;
-    in.stop = s.Stop;
-    in.modLine = s.ModLine;
-    in.autoRedraw = s.AutoRedraw;
-    in.moreXR = p_.moreX[0]->value();
-    in.moreXG = p_.moreX[1]->value();
-    in.moreXB = p_.moreX[2]->value();
+    EditorState state;
+    state.drawing = p_.style;
+    state.objName = p_.txtObjName.text();
+    state.setSlider(StyleKey::MoreXR, p_.moreX[0]->value());
+    state.setSlider(StyleKey::MoreXG, p_.moreX[1]->value());
+    state.setSlider(StyleKey::MoreXB, p_.moreX[2]->value());
     if (p_.OptStop[0]->isChecked())
-        in.stopMethod = StopMethod::TargetHeight;
+        state.stopMethod = StopMethod::TargetHeight;
     else if (p_.OptStop[1]->isChecked())
-        in.stopMethod = StopMethod::Manual;
-    return designer::buildStatement(in);
+        state.stopMethod = StopMethod::Manual;
+    return designer::buildStatement(state);
 }
 
 void PreviewHandlers::txtObjName_Change() {
