@@ -51,8 +51,7 @@ double pixelRatio(const benchmark::State& state) {
 void paintFullHeight(platform::RasterCanvas& canvas, module1::GradientStyle style) {
     vb::Long start = 0;
     vb::Long stop = designer::wideStopFromScaleHeight(canvas.scaleHeight()).value_or(0);
-    module1::OmbreloWide(canvas, style.R, style.G, style.B, style.N, style.Band, start, stop,
-                         style.ModLine, style.AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
+    module1::OmbreloWide(canvas, style, start, stop, style.AutoRedraw);
     canvas.flush();
 }
 

@@ -8,7 +8,7 @@
 #include "logic/storedstyle.h"
 #include "profile/profile.h"
 #include "services/clock.h"
-#include "services/scripted.h"
+#include "services/tests/scripted.h"
 #include "widgetmain.h"
 #include "window/frmdegcolor.h"
 #include "window/stylecombo.h"

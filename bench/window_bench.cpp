@@ -7,7 +7,7 @@
 #include "hosting/controlhost.h"
 #include "logic/stylerecord.h"
 #include "services/clock.h"
-#include "services/scripted.h"
+#include "services/tests/scripted.h"
 #include "widgetmain.h"
 #include "window/frmdegcolor.h"
 

@@ -1,7 +1,7 @@
 // The fade-text control placed by ProgID and looked at as a user sees it:
 // the colours of its characters on the screen, and when it repaints.
 
-#include "velmiratesthost.h"
+#include "tests/velmiratesthost.h"
 
 #include "picturebox/olecolor.h"
 #include "picturebox/picturebox.h"

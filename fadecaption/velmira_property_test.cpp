@@ -2,7 +2,7 @@
 // its type library, property set in the host's bag, change notifications,
 // events, and creation by ProgID through the registry.
 
-#include "velmiratesthost.h"
+#include "tests/velmiratesthost.h"
 
 #include "hosting/controllibrary.h"
 #include "hosting/fontrecord.h"

@@ -9,7 +9,7 @@
 #include "hosting/propertybag.h"
 #include "hosting/typeinfo.h"
 #include "services/screenpointer.h"
-#include "services/scripted.h"
+#include "services/tests/scripted.h"
 #include "services/urlopener.h"
 
 #include <QApplication>

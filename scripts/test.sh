@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with -Wall -Wextra -Werror and
-# runs the whole test suite twice: a normal (Release) build, then an
+# Installs what is missing, checks that every tracked C++ file is formatted as
+# .clang-format says, builds everything with -Wall -Wextra -Werror and runs
+# the whole test suite twice: a normal (Release) build, then an
 # AddressSanitizer + UndefinedBehaviorSanitizer build, with the fuzz targets
 # run repeatably for a bounded time in between. The normal build is also
 # installed into a staging prefix, started from there and packaged
@@ -12,6 +13,9 @@ bash scripts/setup.sh
 
 jobs=$(nproc)
 export CTEST_OUTPUT_ON_FAILURE=1
+
+echo "== format (.clang-format) =="
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 echo "== configure without tests and benchmarks (no GoogleTest, no Google Benchmark) =="
 cmake -S . -B build/minimal -G Ninja -DOMBRELO_BUILD_TESTS=OFF -DOMBRELO_BUILD_BENCH=OFF \

@@ -298,4 +298,10 @@ void Ombrelo(vb::DrawingSurface& surface, GradientStyle& style) {
             style.ModLine, style.AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
 }
 
+void OmbreloWide(vb::DrawingSurface& surface, GradientStyle& style, Long& Start, Long& Stop,
+                 Integer AutoRedraw) {
+    OmbreloWide(surface, style.R, style.G, style.B, style.N, style.Band, Start, Stop, style.ModLine,
+                AutoRedraw, style.MoreXR, style.MoreXG, style.MoreXB);
+}
+
 } // namespace module1

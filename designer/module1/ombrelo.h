@@ -35,4 +35,11 @@ void OmbreloWide(vb::DrawingSurface& surface, vb::Integer& R, vb::Integer& G, vb
 // The same with the values of a style; its divisors come back clamped.
 void Ombrelo(vb::DrawingSurface& surface, GradientStyle& style);
 
+// The widened procedure with the values of a style, except Start and Stop,
+// which are given in 32 bits, and AutoRedraw, which is given too (the large
+// surfaces keep what they are painted); the style's divisors come back
+// clamped.
+void OmbreloWide(vb::DrawingSurface& surface, GradientStyle& style, vb::Long& Start, vb::Long& Stop,
+                 vb::Integer AutoRedraw);
+
 } // namespace module1

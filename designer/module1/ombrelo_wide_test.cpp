@@ -77,6 +77,33 @@ TEST(OmbreloWide, DivisorsComeBackClampedAsFromTheProcedure) {
     EXPECT_EQ(mb, 7);
 }
 
+TEST(OmbreloWide, AStyleIsPaintedWithTheGivenStartStopAndAutoRedraw) {
+    module1::GradientStyle style;
+    style.R = 40, style.G = 300, style.B = 7, style.N = 200, style.Band = 9;
+    style.Start = 30, style.Stop = 31, style.ModLine = 3, style.AutoRedraw = vb::False;
+    style.MoreXR = 0, style.MoreXG = 25, style.MoreXB = 4;
+    RecordingSurface fromStyle(400, 300);
+    vb::Long start = 10, stop = 290;
+    module1::OmbreloWide(fromStyle, style, start, stop, vb::True);
+
+    RecordingSurface spelledOut(400, 300);
+    vb::Integer r = 40, g = 300, b = 7, n = 200, band = 9, modLine = 3, autoRedraw = vb::True;
+    vb::Integer mr = 0, mg = 25, mb = 4;
+    vb::Long start2 = 10, stop2 = 290;
+    module1::OmbreloWide(spelledOut, r, g, b, n, band, start2, stop2, modLine, autoRedraw, mr, mg,
+                         mb);
+    EXPECT_EQ(fromStyle.boxes(), spelledOut.boxes());
+    EXPECT_EQ(fromStyle.autoRedraw(), spelledOut.autoRedraw());
+    // The style's divisors come back clamped; its own Start, Stop and
+    // AutoRedraw were not used and stay.
+    EXPECT_EQ(style.MoreXR, 1);
+    EXPECT_EQ(style.MoreXG, 20);
+    EXPECT_EQ(style.MoreXB, 4);
+    EXPECT_EQ(style.Start, 30);
+    EXPECT_EQ(style.Stop, 31);
+    EXPECT_EQ(style.AutoRedraw, vb::False);
+}
+
 TEST(OmbreloWide, ScreenBeyond16BitsIsPaintedWholeWithTheBandSizeOfASmallOne) {
     // 2560 x 1440 pixels at 15 twips a pixel: 38400 x 21600 twips.
     RecordingSurface surface(38400, 21600);

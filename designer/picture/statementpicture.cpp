@@ -42,9 +42,7 @@ QImage paintStatementPicture(const StatementValues& values, QSize pixels,
             return {};
         stop = *height;
     }
-    vb::Integer autoRedraw = vb::True;
-    module1::OmbreloWide(canvas, s.R, s.G, s.B, s.N, s.Band, start, stop, s.ModLine, autoRedraw,
-                         s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::OmbreloWide(canvas, s, start, stop, vb::True);
     canvas.flush();
     // The canvas goes; its image's pixels pass to the caller, uncopied.
     return canvas.image();

@@ -4,7 +4,7 @@
 
 #include "picturebox/picturebox.h"
 #include "window/hostedcontrols.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

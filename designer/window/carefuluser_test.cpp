@@ -5,7 +5,7 @@
 #include "widgets/clickframe.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 // message boxes are read back.
 
 #include "services/messagebox.h"
-#include "services/scripted.h"
+#include "services/tests/scripted.h"
 #include "window/codeexport.h"
 #include "window/stylecombo.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QApplication>
 #include <QLineEdit>

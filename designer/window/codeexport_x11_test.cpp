@@ -4,7 +4,7 @@
 // manager runs. Runs under Xvfb on Qt's xcb platform.
 
 #include "services/clipboard.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "logic/stopheight.h"
 #include "picturebox/picturebox.h"
 #include "window/stylecombo.h"
-#include "window/useractions.h"
-#include "window/windowfixture.h"
+#include "window/tests/useractions.h"
+#include "window/tests/windowfixture.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -319,11 +319,16 @@ void FrmDegColor::Form_Load() {
 
 void FrmDegColor::paintBackground() {
     platform::PictureBox& surface = *ui_->Surface;
-    vb::Integer r = 138, g = 138, b = 138, n = 236, band = 50, start = 0, modLine = 1;
-    vb::Integer autoRedraw = vb::True, moreXR = 1, moreXG = 1, moreXB = 1;
-    vb::Integer stop = vb::checked::toInteger(surface.scaleHeight()).value_or(0);
-    module1::Ombrelo(surface, r, g, b, n, band, start, stop, modLine, autoRedraw, moreXR, moreXG,
-                     moreXB);
+    module1::GradientStyle grey;
+    grey.R = grey.G = grey.B = 138;
+    grey.N = 236;
+    grey.Band = 50;
+    grey.Start = 0;
+    grey.Stop = vb::checked::toInteger(surface.scaleHeight()).value_or(0);
+    grey.ModLine = 1;
+    grey.AutoRedraw = vb::True;
+    grey.MoreXR = grey.MoreXG = grey.MoreXB = 1;
+    module1::Ombrelo(surface, grey);
 }
 
 void FrmDegColor::showEvent(QShowEvent* event) {

@@ -40,13 +40,9 @@ public:
     void Form_Load();
 
     const module1::GradientStyle& currentStyle() const { return style_; }
-    EditorHandlers& editor() { return *editor_; }
     PreviewHandlers& preview() { return *preview_; }
-    StyleListHandlers& styleList() { return *styleList_; }
     StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
-    DefaultSettingHandlers& defaultSetting() { return *defaultSetting_; }
     HostedControls& hosted() { return *hosted_; }
-    CodeExportHandlers& codeExport() { return *codeExport_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();

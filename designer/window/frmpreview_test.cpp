@@ -10,7 +10,7 @@
 #include "window/captionlabel.h"
 #include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QApplication>
 #include <QFile>

@@ -33,11 +33,9 @@ void FullScreenPreview::open() {
 
     // Read once shown: the whole screen's height in twips.
     module1::GradientStyle& s = inputs_.style;
-    vb::Integer autoRedraw = vb::True;
     vb::Long start = 0;
     vb::Long stop = wideStopFromScaleHeight(window.scaleHeight()).value_or(0);
-    module1::OmbreloWide(window, s.R, s.G, s.B, s.N, s.Band, start, stop, s.ModLine, autoRedraw,
-                         s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::OmbreloWide(window, s, start, stop, vb::True);
 
     window.lblCalcultime->setText(timeText(inputs_.clock.seconds() - t0));
 }

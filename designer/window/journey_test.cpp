@@ -4,17 +4,17 @@
 // at it full screen, make it the wallpaper, delete it again and exit. The
 // library is then byte for byte what it was at the start.
 
+#include "logic/userfiles.h"
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
 #include "window/codeexport.h"
 #include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/useractions.h"
-#include "logic/userfiles.h"
+#include "window/tests/useractions.h"
+#include "window/tests/windowchecks.h"
+#include "window/tests/windowfixture.h"
 #include "window/wallpaper.h"
-#include "window/windowchecks.h"
-#include "window/windowfixture.h"
 
 #include <QApplication>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "picture/statementpicture.h"
 #include "services/clipboard.h"
 #include "window/preview.h"
+#include "window/tests/windowfixture.h"
 #include "window/wallpaper.h"
-#include "window/windowfixture.h"
 
 #include <QAction>
 #include <QMenu>

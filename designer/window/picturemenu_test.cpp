@@ -8,8 +8,8 @@
 #include "picturebox/picturebox.h"
 #include "window/picturecommands.h"
 #include "window/preview.h"
+#include "window/tests/windowfixture.h"
 #include "window/wallpaper.h"
-#include "window/windowfixture.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,6 @@
 #include "window/preview.h"
 
+#include "logic/editorstate.h"
 #include "logic/statement.h"
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
@@ -22,20 +23,19 @@ void PreviewHandlers::RefreshPreview() {
     p_.Picture2.cls();
     if (!p_.Check2.isChecked())
         return;
-    module1::Ombrelo(p_.Picture2, s.R, s.G, s.B, s.N, s.Band, s.Start, s.Stop, s.ModLine,
-                     s.AutoRedraw, s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::Ombrelo(p_.Picture2, s);
     showTime(p_.clock.seconds() - t0);
     if (const std::optional<QString> statement = buildStatement())
         p_.txtFunction.setText(*statement);
 }
 
 void PreviewHandlers::Command5_Click() {
-    module1::GradientStyle& s = p_.style;
     const double t0 = p_.clock.seconds();
-    // Drawn without divisors, on top of the last drawing.
-    vb::Integer one1 = 1, one2 = 1, one3 = 1;
-    module1::Ombrelo(p_.Picture2, s.R, s.G, s.B, s.N, s.Band, s.Start, s.Stop, s.ModLine,
-                     s.AutoRedraw, one1, one2, one3);
+    // Drawn without divisors, on top of the last drawing; the current
+    // style's divisors stay as they are.
+    module1::GradientStyle undivided = p_.style;
+    undivided.MoreXR = undivided.MoreXG = undivided.MoreXB = 1;
+    module1::Ombrelo(p_.Picture2, undivided);
     if (const std::optional<QString> statement = buildStatement())
         p_.txtFunction.setText(*statement);
     showTime(p_.clock.seconds() - t0);
@@ -46,34 +46,25 @@ void PreviewHandlers::repaintPreview() {
 }
 
 std::optional<QString> PreviewHandlers::buildStatement() const {
-    return designer::buildStatement(statementInput());
+    return designer::buildStatement(editorState());
 }
 
 std::optional<StatementValues> PreviewHandlers::statementValues() const {
-    return designer::statementValues(statementInput());
+    return designer::statementValues(statementInput(editorState()));
 }
 
-StatementInput PreviewHandlers::statementInput() const {
-    const module1::GradientStyle& s = p_.style;
-    StatementInput in;
-    in.objName = p_.txtObjName.text();
-    in.r = s.R;
-    in.g = s.G;
-    in.b = s.B;
-    in.n = s.N;
-    in.band = s.Band;
-    in.start = s.Start;
-    in.stop = s.Stop;
-    in.modLine = s.ModLine;
-    in.autoRedraw = s.AutoRedraw;
-    in.moreXR = p_.moreX[0]->value();
-    in.moreXG = p_.moreX[1]->value();
-    in.moreXB = p_.moreX[2]->value();
+EditorState PreviewHandlers::editorState() const {
+    EditorState state;
+    state.drawing = p_.style;
+    state.objName = p_.txtObjName.text();
+    state.setSlider(StyleKey::MoreXR, p_.moreX[0]->value());
+    state.setSlider(StyleKey::MoreXG, p_.moreX[1]->value());
+    state.setSlider(StyleKey::MoreXB, p_.moreX[2]->value());
     if (p_.OptStop[0]->isChecked())
-        in.stopMethod = StopMethod::TargetHeight;
+        state.stopMethod = StopMethod::TargetHeight;
     else if (p_.OptStop[1]->isChecked())
-        in.stopMethod = StopMethod::Manual;
-    return in;
+        state.stopMethod = StopMethod::Manual;
+    return state;
 }
 
 void PreviewHandlers::txtObjName_Change() {

@@ -4,6 +4,7 @@
 // and the two text boxes that follow the statement (the object name and the
 // statement box).
 
+#include "logic/editorstate.h"
 #include "logic/savedstatement.h"
 #include "module1/gradientstyle.h"
 
@@ -65,7 +66,7 @@ public:
     void txtFunction_Change();
 
 private:
-    StatementInput statementInput() const;
+    EditorState editorState() const;
     void showTime(double seconds);
 
     PreviewParts p_;

@@ -6,7 +6,7 @@
 #include "services/screenpointer.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QCheckBox>
 #include <QLabel>

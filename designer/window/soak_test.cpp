@@ -10,7 +10,7 @@
 // seed and the actions that led to it), OMBRELO_SOAK_TRACE=1 writes every
 // action to stderr as it starts (to follow a crash).
 
-#include "window/soakrun.h"
+#include "window/tests/soakrun.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 // again loads it.
 
 #include "window/stylecombo.h"
-#include "window/useractions.h"
-#include "window/windowfixture.h"
+#include "window/tests/useractions.h"
+#include "window/tests/windowfixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>

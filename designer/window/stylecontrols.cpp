@@ -1,5 +1,7 @@
 #include "window/stylecontrols.h"
 
+#include "logic/editorstate.h"
+
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -39,15 +41,17 @@ QSlider* StyleEditorControls::slider(StyleKey key) const {
 }
 
 StyleRecord StyleEditorControls::record() const {
-    StyleRecord r;
+    EditorState state;
     for (const StyleKeyInfo& info : styleKeys) {
         if (QSlider* s = slider(info.key))
-            r.setInteger(info.key, s->value());
+            state.setSlider(info.key, s->value());
     }
-    r.setYesNo(StyleKey::OptValue0, OptStop[0]->isChecked());
-    r.setYesNo(StyleKey::OptValue1, OptStop[1]->isChecked());
-    r.setText(StyleKey::ObjName, txtObjName->text());
-    return r;
+    if (OptStop[0]->isChecked())
+        state.stopMethod = StopMethod::TargetHeight;
+    else if (OptStop[1]->isChecked())
+        state.stopMethod = StopMethod::Manual;
+    state.objName = txtObjName->text();
+    return saveRecord(state);
 }
 
 } // namespace designer

@@ -4,7 +4,7 @@
 
 #include "picturebox/picturebox.h"
 #include "window/stylecombo.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QCheckBox>
 #include <QFile>

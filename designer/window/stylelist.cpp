@@ -1,6 +1,7 @@
 #include "window/stylelist.h"
 
 #include "logic/storedstyle.h"
+#include "logic/styleload.h"
 #include "window/stylecombo.h"
 
 #include <QCheckBox>
@@ -12,19 +13,6 @@
 #include <limits>
 
 namespace designer {
-
-namespace {
-
-// The order in which a load sets the controls.
-constexpr StyleKey kApplyOrder[] = {
-    StyleKey::SliderValueStart, StyleKey::SliderValueStop, StyleKey::SliderValueR,
-    StyleKey::SliderValueG,     StyleKey::SliderValueB,    StyleKey::SliderValueN,
-    StyleKey::SliderValueBand,  StyleKey::OptValue0,       StyleKey::OptValue1,
-    StyleKey::ObjName,          StyleKey::ModLine,         StyleKey::MoreXR,
-    StyleKey::MoreXG,           StyleKey::MoreXB};
-static_assert(std::size(kApplyOrder) == styleKeyCount);
-
-} // namespace
 
 StyleListHandlers::StyleListHandlers(const StyleListControls& controls)
     : c_(controls) {}
@@ -48,27 +36,21 @@ void StyleListHandlers::Filename_Change() {
 void StyleListHandlers::lstStyle_Click() {
     c_.Check2->setChecked(true);
     const StyleRecord s = readStoredStyle(c_.Filename->text(), c_.lstStyle->text());
-    for (const StyleKey key : kApplyOrder) {
-        if (key == StyleKey::OptValue0 || key == StyleKey::OptValue1) {
-            applyOption(key == StyleKey::OptValue0 ? 0 : 1, s.yesNo(key));
-        } else if (key == StyleKey::ObjName) {
-            c_.editor.txtObjName->setText(s.text(key));
-        } else if (const std::optional<vb::Long> value = s.integer(key)) {
+    for (const LoadStep& step : styleLoadSteps(s)) {
+        if (step.key == StyleKey::OptValue0 || step.key == StyleKey::OptValue1) {
+            applyOption(step.key == StyleKey::OptValue0 ? 0 : 1, step.selected);
+        } else if (step.key == StyleKey::ObjName) {
+            c_.editor.txtObjName->setText(step.text);
+        } else {
             // A value beyond the slider's range stops at its end.
-            c_.editor.slider(key)->setValue(static_cast<int>(*value));
+            c_.editor.slider(step.key)->setValue(static_cast<int>(step.number));
         }
     }
-    if (c_.editor.txtObjName->text().isEmpty())
-        c_.editor.txtObjName->setText(QStringLiteral("[OBJECT]"));
-    if (s.fallsBack(StyleKey::ModLine))
-        c_.editor.SliderModLine->setValue(1);
 }
 
-void StyleListHandlers::applyOption(int index, const std::optional<bool>& selected) {
-    if (!selected)
-        return;
+void StyleListHandlers::applyOption(int index, bool selected) {
     QRadioButton* option = c_.editor.OptStop[index];
-    if (*selected) {
+    if (selected) {
         option->setChecked(true);
         return;
     }

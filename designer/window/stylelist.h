@@ -6,8 +6,6 @@
 #include "core/vb.h"
 #include "window/stylecontrols.h"
 
-#include <optional>
-
 class QCheckBox;
 class QLabel;
 
@@ -34,10 +32,8 @@ public:
     // Loads the style named in the edit field of lstStyle.
     void lstStyle_Click();
 
-    int styleCount() const { return styleCount_; }
-
 private:
-    void applyOption(int index, const std::optional<bool>& selected);
+    void applyOption(int index, bool selected);
 
     StyleListControls c_;
     vb::Integer styleCount_ = 0;

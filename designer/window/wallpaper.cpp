@@ -101,9 +101,7 @@ void WallpaperHandler::paintPicture() {
         return;
     vb::Long start = 0;
     vb::Long stop = *height;
-    vb::Integer autoRedraw = vb::True;
-    module1::OmbreloWide(picture, s.R, s.G, s.B, s.N, s.Band, start, stop, s.ModLine, autoRedraw,
-                         s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::OmbreloWide(picture, s, start, stop, vb::True);
 }
 
 // The picture is a little larger than the screen (the 60 and 50 twips that

@@ -5,10 +5,10 @@
 #include "module1/ombrelo.h"
 #include "picturebox/olecolor.h"
 #include "picturebox/picturebox.h"
-#include "wallpaper/scriptedwallpaper.h"
+#include "wallpaper/tests/scriptedwallpaper.h"
 #include "window/stylecombo.h"
+#include "window/tests/windowfixture.h"
 #include "window/wallpaper.h"
-#include "window/windowfixture.h"
 
 #include <QFileInfo>
 #include <QLabel>

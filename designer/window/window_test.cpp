@@ -9,7 +9,7 @@
 #include "window/editor.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QCheckBox>
 #include <QFile>

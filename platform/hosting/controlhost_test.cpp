@@ -7,8 +7,8 @@
 #include "hosting/latebinding.h"
 #include "hosting/libraryinfo.h"
 #include "hosting/propertybag.h"
-#include "hosting/testsupport.h"
-#include "services/scripted.h"
+#include "hosting/tests/testsupport.h"
+#include "services/tests/scripted.h"
 
 #include <QFile>
 #include <QLibrary>

@@ -1,7 +1,7 @@
 #include "hosting/latebinding.h"
 
 #include "hosting/control.h"
-#include "hosting/testsupport.h"
+#include "hosting/tests/testsupport.h"
 #include "hosting/typeinfo.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 // and never repeat, because reseeding mixes the clock into the running state.
 
 #include "services/randomsource.h"
-#include "services/scripted.h"
+#include "services/tests/scripted.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // without running or sending anything.
 
 #include "wallpaper/desktopwallpaper.h"
-#include "wallpaper/scriptedwallpaper.h"
 #include "wallpaper/strategies.h"
+#include "wallpaper/tests/scriptedwallpaper.h"
 
 #include <QTemporaryDir>
 

@@ -3,7 +3,7 @@
 // connection has gone, and frees the previous one on the next use.
 
 #include "wallpaper/desktopwallpaper.h"
-#include "wallpaper/scriptedwallpaper.h"
+#include "wallpaper/tests/scriptedwallpaper.h"
 
 #include <QImage>
 #include <QProcess>

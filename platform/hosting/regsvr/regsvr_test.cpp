@@ -2,7 +2,7 @@
 
 #include "hosting/controlregistry.h"
 #include "hosting/regsvr/regsvr.h"
-#include "hosting/testsupport.h"
+#include "hosting/tests/testsupport.h"
 
 #include <QProcess>
 

@@ -2,7 +2,7 @@
 // its three inputs (sometimes again while it is open, sometimes left open
 // while the user goes on in the main window) and closed by each of its ways.
 
-#include "window/soakrun.h"
+#include "window/tests/soakrun.h"
 
 #include "logic/statement.h"
 #include "logic/stopheight.h"
@@ -10,7 +10,7 @@
 #include "picturebox/picturebox.h"
 #include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
-#include "window/useractions.h"
+#include "window/tests/useractions.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,11 +34,9 @@ QImage paintedLike(FrmPreview& shown, module1::GradientStyle s,
         box.setBackColor(*background);
         box.cls();
     }
-    vb::Integer autoRedraw = vb::True;
     vb::Long start = 0;
     vb::Long stop = wideStopFromScaleHeight(shown.scaleHeight()).value_or(0);
-    module1::OmbreloWide(box, s.R, s.G, s.B, s.N, s.Band, start, stop, s.ModLine, autoRedraw,
-                         s.MoreXR, s.MoreXG, s.MoreXB);
+    module1::OmbreloWide(box, s, start, stop, vb::True);
     return box.image();
 }
 

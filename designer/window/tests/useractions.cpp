@@ -1,4 +1,4 @@
-#include "window/useractions.h"
+#include "window/tests/useractions.h"
 
 #include "window/frmdegcolor.h"
 #include "window/frmpreview.h"

@@ -1,8 +1,8 @@
-#include "window/soakrun.h"
+#include "window/tests/soakrun.h"
 
+#include "logic/userfiles.h"
 #include "window/codeexport.h"
 #include "window/stylecombo.h"
-#include "logic/userfiles.h"
 
 #include <QApplication>
 #include <QCheckBox>

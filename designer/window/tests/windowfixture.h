@@ -3,8 +3,8 @@
 // controls, and a profile file in a private folder.
 
 #include "hosting/controlhost.h"
-#include "services/scripted.h"
-#include "wallpaper/scriptedwallpaper.h"
+#include "services/tests/scripted.h"
+#include "wallpaper/tests/scriptedwallpaper.h"
 #include "window/frmdegcolor.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "window/windowchecks.h"
+#include "window/tests/windowchecks.h"
 
 #include "logic/statement.h"
 #include "logic/stopheight.h"
@@ -12,7 +12,7 @@
 #include "widgets/lamp.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "window/soakrun.h"
+#include "window/tests/soakrun.h"
 
 #include "logic/stopheight.h"
 #include "picturebox/picturebox.h"
@@ -6,7 +6,7 @@
 #include "window/codeexport.h"
 #include "window/hostedcontrols.h"
 #include "window/stylecombo.h"
-#include "window/useractions.h"
+#include "window/tests/useractions.h"
 #include "window/wallpaper.h"
 
 #include <QApplication>

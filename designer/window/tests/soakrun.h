@@ -4,8 +4,8 @@
 // checks of what must hold after it (windowchecks.h) and of what that
 // particular action must have done.
 
-#include "window/windowchecks.h"
-#include "window/windowfixture.h"
+#include "window/tests/windowchecks.h"
+#include "window/tests/windowfixture.h"
 
 #include <QStringList>
 

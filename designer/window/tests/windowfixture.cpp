@@ -1,4 +1,4 @@
-#include "window/windowfixture.h"
+#include "window/tests/windowfixture.h"
 
 #include "logic/stylerecord.h"
 #include "module1/ombrelo.h"

@@ -9,7 +9,7 @@
 #include "hosting/controlsite.h"
 #include "hosting/latebinding.h"
 #include "hosting/propertybag.h"
-#include "services/scripted.h"
+#include "services/tests/scripted.h"
 
 #include <QDir>
 #include <QFont>

@@ -1,0 +1,41 @@
+#include "logic/editorstate.h"
+
+namespace designer {
+
+StatementInput statementInput(const EditorState& state) {
+    const module1::GradientStyle& s = state.drawing;
+    StatementInput in;
+    in.objName = state.objName;
+    in.r = s.R;
+    in.g = s.G;
+    in.b = s.B;
+    in.n = s.N;
+    in.band = s.Band;
+    in.start = s.Start;
+    in.stop = s.Stop;
+    in.modLine = s.ModLine;
+    in.autoRedraw = s.AutoRedraw;
+    in.moreXR = state.slider(StyleKey::MoreXR);
+    in.moreXG = state.slider(StyleKey::MoreXG);
+    in.moreXB = state.slider(StyleKey::MoreXB);
+    in.stopMethod = state.stopMethod;
+    return in;
+}
+
+std::optional<QString> buildStatement(const EditorState& state) {
+    return buildStatement(statementInput(state));
+}
+
+StyleRecord saveRecord(const EditorState& state) {
+    StyleRecord r;
+    for (const StyleKeyInfo& info : styleKeys) {
+        if (info.form == TextForm::Integer)
+            r.setInteger(info.key, state.slider(info.key));
+    }
+    r.setYesNo(StyleKey::OptValue0, state.stopMethod == StopMethod::TargetHeight);
+    r.setYesNo(StyleKey::OptValue1, state.stopMethod == StopMethod::Manual);
+    r.setText(StyleKey::ObjName, state.objName);
+    return r;
+}
+
+} // namespace designer
