@@ -82,6 +82,8 @@ QString URLLink::text() const {
 
 void URLLink::setText(const QString& text) {
     lblURL_->setCaption(text);
+    // The text is the link's name for screen readers in any host.
+    setAccessibleName(text.simplified());
     lblURL_->setGeometry(QRect(QPoint(0, 0), textExtent(font(), text)));
     propertyChanged(key::Text);
 }

@@ -3,6 +3,7 @@
 #include "module1/ombrelo.h"
 #include "module1/versioncaption.h"
 #include "ui_frmdegcolor.h"
+#include "window/accessiblenames.h"
 #include "window/codeexport.h"
 #include "window/defaultsetting.h"
 #include "window/editor.h"
@@ -61,6 +62,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     createOutputHandlers();
 
     placeHostedControls();
+    nameMainWindowControls(*this, *hosted_);
     editor_->connectControls();
     styleList_->connectControls();
     codeExport_->connectControls();
