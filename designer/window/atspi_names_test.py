@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """The designer as a screen reader reads it: over AT-SPI, on a private D-Bus
-session, under Xvfb. Starts the designer with Qt's accessibility bridge on,
-reads its whole tree from the accessibility bus and fails on any focusable
-object without a name (listing them), or when the tree never shows up.
+session, on an Xvfb server of its own. Starts the designer with Qt's
+accessibility bridge on, reads its whole tree from the accessibility bus and
+fails on any focusable object without a name (listing them), or when the
+tree never shows up.
 
-Run as: xvfb-run -a dbus-run-session -- atspi_names_test.py <ombrelo program>
+Run as: dbus-run-session -- atspi_names_test.py <ombrelo program>
 """
 import os
 import subprocess
@@ -59,10 +60,39 @@ def read_tree(pid):
     return found
 
 
+def start_xvfb():
+    """An X server on a display number that the server itself chooses, so
+    that tests started at the same moment never race for one."""
+    read_end, write_end = os.pipe()
+    server = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+         "-dpi", "96", "-nolisten", "tcp"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as announced:
+        number = announced.readline().strip()
+    if not number:
+        server.kill()
+        server.wait()
+        raise RuntimeError("Xvfb did not start")
+    return server, ":" + number
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
+    xvfb, display = start_xvfb()
+    try:
+        return run(program, display)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+
+def run(program, display):
     with tempfile.TemporaryDirectory(prefix="ombrelo-atspi-") as home:
         env = dict(os.environ)
+        env["DISPLAY"] = display
+        env.pop("WAYLAND_DISPLAY", None)
         for key, sub in (("HOME", ""), ("XDG_DATA_HOME", "data"),
                          ("XDG_CONFIG_HOME", "config"), ("XDG_CACHE_HOME", "cache"),
                          ("XDG_RUNTIME_DIR", "runtime")):
