@@ -8,6 +8,7 @@
 #include "window/defaultsetting.h"
 #include "window/editor.h"
 #include "window/fullscreen.h"
+#include "window/homepage.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
 #include "window/programicon.h"
@@ -63,6 +64,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
 
     placeHostedControls();
     nameMainWindowControls(*this, *hosted_);
+    pointHomePageLink(*hosted_);
     editor_->connectControls();
     styleList_->connectControls();
     codeExport_->connectControls();

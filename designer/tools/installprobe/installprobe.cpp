@@ -12,6 +12,7 @@
 //   source-lines <n>           lines in the source view
 //   styles <n>                 entries of the style list
 //   profile <path>             the style library the window reads
+//   link <url>                 the address the home-page link opens
 // It ends with exit code 3 when no main window shows within 30 seconds.
 
 #include <QApplication>
@@ -39,6 +40,8 @@ void report(QWidget* window) {
             out << "fallback " << child->objectName() << '\n';
         else if (type == QStringLiteral("Velmira") || type == QStringLiteral("linklabel::URLLink"))
             out << "control " << child->objectName() << ' ' << type << '\n';
+        if (type == QStringLiteral("linklabel::URLLink"))
+            out << "link " << child->property("URL").toString() << '\n';
     }
     if (auto* source = window->findChild<QTextEdit*>(QStringLiteral("Text2")))
         out << "source-lines " << source->document()->blockCount() - 1 << '\n';
