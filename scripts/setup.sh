@@ -17,7 +17,7 @@ PACKAGES=(
   librsvg2-bin desktop-file-utils appstream
   dpkg-dev lintian file
   dbus-bin dbus-daemon at-spi2-core python3-pyatspi
-  qt6-wayland weston
+  qt6-wayland weston sway wtype wl-clipboard grim
 )
 
 missing=()
