@@ -114,8 +114,10 @@ done
 grep -q '/qt6/plugins/designer/libquintaro.so -> ' <<<"$listing" || fail "no designer plugin link in the package"
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks Qt: $depends"
-[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "xdg-utils is not recommended"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw 'xdg-utils' <<<"$recommends" || fail "xdg-utils is not recommended: $recommends"
+grep -qw 'qt6-wayland' <<<"$recommends" || fail "qt6-wayland is not recommended: $recommends"
 echo "Depends: $depends"
-echo "Recommends: xdg-utils"
+echo "Recommends: $recommends"
 lintian --fail-on error "$deb"
 echo "install-check: all checks passed"
