@@ -29,6 +29,9 @@ set(OMBRELO_INSTALL_PKGLIBDIR "lib/ombrelo" CACHE STRING
     "Private libraries, relative to the prefix")
 set(OMBRELO_INSTALL_CONTROLSDIR "${OMBRELO_INSTALL_PKGLIBDIR}/controls")
 set(OMBRELO_INSTALL_PKGDATADIR "${CMAKE_INSTALL_DATADIR}/ombrelo")
+# The user manual, in the package's documentation folder; the build tree
+# keeps a copy at the same place relative to its bin/.
+set(OMBRELO_INSTALL_MANUAL "${CMAKE_INSTALL_DATADIR}/doc/ombrelo/manual.html")
 file(RELATIVE_PATH OMBRELO_BIN_TO_PKGLIB "/prefix/${CMAKE_INSTALL_BINDIR}"
      "/prefix/${OMBRELO_INSTALL_PKGLIBDIR}")
 file(RELATIVE_PATH OMBRELO_CONTROLS_TO_PKGLIB "/prefix/${OMBRELO_INSTALL_CONTROLSDIR}"

@@ -47,8 +47,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brantel.invalid/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The private platform library comes with the package itself.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/bin")
-# Links open through the desktop's handlers.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Links open through the desktop's handlers; on a Wayland desktop the designer
+# runs natively with Qt's Wayland platform (through XWayland without it).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -109,6 +109,13 @@ void Velmira::paintCaption() {
     FadeTxT(pic1_, captionX, captionY, caption_);
 }
 
+// The caption is also the control's name for screen readers, whatever the
+// host: the painted text is not otherwise readable.
+void Velmira::storeCaption(const QString& caption) {
+    caption_ = caption;
+    setAccessibleName(caption.simplified());
+}
+
 void Velmira::clearAndPaint() {
     pic1_->cls();
     paintCaption();
@@ -190,7 +197,7 @@ void Velmira::setCaption(const QVariant& caption) {
                platform::msgbox::OkOnly | platform::msgbox::Critical, QStringLiteral("Error"));
         return;
     }
-    caption_ = text;
+    storeCaption(text);
     clearAndPaint();
 }
 

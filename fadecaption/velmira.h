@@ -113,6 +113,7 @@ private:
     // The caption on Pic1 at the fixed start point, in the control's colours.
     void paintCaption();
     void clearAndPaint();
+    void storeCaption(const QString& caption);
     // The plain colour a colour property stands for now; 380 for a system
     // colour that does not exist.
     vb::OleColor currentRgb(vb::OleColor colour) const;

@@ -41,7 +41,7 @@ constexpr vb::Integer lastAlign = 4;
 } // namespace
 
 void Velmira::initProperties() {
-    caption_ = QStringLiteral("Brantel Quintaro");
+    storeCaption(QStringLiteral("Brantel Quintaro"));
     color1_ = 0x000000; // black
     color2_ = 0xFF0000; // blue
 }
@@ -80,7 +80,7 @@ void Velmira::readFontProperties(platform::PropertyBag& bag) {
     pic1_->setFont(font.toQFont());
     fontCharset_ = font.charset;
     // Stored as read: the length test of the Caption property is not applied.
-    caption_ = bag.readString(captionKey, defaultCaption);
+    storeCaption(bag.readString(captionKey, defaultCaption));
     setPictureFontFlag(&QFont::setUnderline, bag.readBoolean(fontUnderlineKey, false));
     setAlign(bag.readInteger(alignKey, defaultAlign));
     pic1_->setBorderStyle(bag.readInteger(borderStyleKey, defaultBorderStyle));

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -82,6 +83,8 @@ QString URLLink::text() const {
 
 void URLLink::setText(const QString& text) {
     lblURL_->setCaption(text);
+    // The text is the link's name for screen readers in any host.
+    setAccessibleName(text.simplified());
     lblURL_->setGeometry(QRect(QPoint(0, 0), textExtent(font(), text)));
     propertyChanged(key::Text);
 }
@@ -213,9 +216,20 @@ void URLLink::paintEvent(QPaintEvent* event) {
 
 // ---------------------------------------------------------------- timers
 
+bool URLLink::cursorKnownOnlyInside() {
+    static const bool onlyInside =
+        QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+    return onlyInside;
+}
+
 void URLLink::colourForHover() {
     const QWidget* under = QApplication::widgetAt(QCursor::pos());
-    const bool over = under != nullptr && (under == this || isAncestorOf(under));
+    bool over = under != nullptr && (under == this || isAncestorOf(under));
+    // Where the cursor position is known only over the program's own windows
+    // (Wayland), it stays at the last point seen after the pointer has left:
+    // there the pointer must also still be over the control.
+    if (over && cursorKnownOnlyInside())
+        over = underMouse() || lblURL_->underMouse();
     const vb::OleColor wanted = over ? kHoverColour : kPlainColour;
     if (lblURL_->foreColor() != wanted)
         lblURL_->setForeColor(wanted);

@@ -100,6 +100,7 @@ private:
     void openLink(const QString& address);
     void updateToolTip();
     void colourForHover();
+    static bool cursorKnownOnlyInside();
     void fitToLabel();
     void fitLabelToControl();
 

@@ -30,7 +30,8 @@ for file in bin/ombrelo bin/ombrelo-render bin/ombrelo-regsvr \
   lib/ombrelo/controls/libharrowlin.so lib/ombrelo/controls/urllink.png \
   "share/ombrelo/Function Ombrelo.fnc" share/ombrelo/Draw.ini \
   share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
-  share/icons/hicolor/scalable/apps/$app.svg share/doc/ombrelo/copyright; do
+  share/icons/hicolor/scalable/apps/$app.svg share/doc/ombrelo/copyright \
+  share/doc/ombrelo/manual.html share/doc/ombrelo/manual-main-window.png; do
   [ -e "$stage/$file" ] || fail "not installed: $file"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -75,6 +76,13 @@ grep -qx "profile $profile" <<<"$report" || fail "the styles are not in the user
 grep -qx "styles $starter_styles" <<<"$report" || fail "the starter styles are not listed"
 cmp -s "$starter" "$profile" || fail "the user's Draw.ini is not the starter"
 [ ! -e "$stage/bin/Draw.ini" ] || fail "the designer wrote into the prefix's bin/"
+link=$(sed -n 's/^link //p' <<<"$report")
+if grep -q 'OMBRELO_HOME_PAGE:STRING=.' "$build/CMakeCache.txt"; then
+  [ -n "$link" ] || fail "the home-page link has no address"
+else
+  [ "$link" = "file://$stage/share/doc/ombrelo/manual.html" ] ||
+    fail "the home-page link does not open the installed manual: $link"
+fi
 echo "hosted $captions captions and the link, source of $lines lines, $starter_styles starter styles"
 
 printf '[Mine]\r\nSliderValueR=1\r\n' >>"$profile"
@@ -106,8 +114,10 @@ done
 grep -q '/qt6/plugins/designer/libquintaro.so -> ' <<<"$listing" || fail "no designer plugin link in the package"
 depends=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends lacks Qt: $depends"
-[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "xdg-utils is not recommended"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw 'xdg-utils' <<<"$recommends" || fail "xdg-utils is not recommended: $recommends"
+grep -qw 'qt6-wayland' <<<"$recommends" || fail "qt6-wayland is not recommended: $recommends"
 echo "Depends: $depends"
-echo "Recommends: xdg-utils"
+echo "Recommends: $recommends"
 lintian --fail-on error "$deb"
 echo "install-check: all checks passed"

@@ -16,6 +16,8 @@ PACKAGES=(
   qt6-tools-dev libqt6opengl6-dev
   librsvg2-bin desktop-file-utils appstream
   dpkg-dev lintian file
+  dbus-bin dbus-daemon at-spi2-core python3-pyatspi
+  qt6-wayland weston sway wtype wl-clipboard grim
 )
 
 missing=()

@@ -44,6 +44,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("o"), QStringLiteral("Output PNG file."), QStringLiteral("file")});
     parser.addOption({QStringLiteral("delay"), QStringLiteral("Milliseconds to wait."),
                       QStringLiteral("ms"), QStringLiteral("1500")});
+    parser.addOption({QStringLiteral("whole-screen"),
+                      QStringLiteral("Keep the whole screen (a program that covers it).")});
     parser.addPositionalArgument(QStringLiteral("program"),
                                  QStringLiteral("Program and arguments."));
     parser.process(app);
@@ -51,7 +53,8 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     const QStringList command = parser.positionalArguments();
     if (command.isEmpty() || !parser.isSet(QStringLiteral("o"))) {
-        err << "usage: ombrelo-screenshot [--delay MS] -o FILE -- PROGRAM [ARGS...]\n";
+        err << "usage: ombrelo-screenshot [--delay MS] [--whole-screen] -o FILE -- PROGRAM "
+               "[ARGS...]\n";
         return 2;
     }
 
@@ -65,7 +68,8 @@ int main(int argc, char* argv[]) {
     QThread::msleep(parser.value(QStringLiteral("delay")).toULong());
 
     const QImage screen = app.primaryScreen()->grabWindow(0).toImage();
-    const QImage shot = screen.copy(shownArea(screen));
+    const QImage shot =
+        parser.isSet(QStringLiteral("whole-screen")) ? screen : screen.copy(shownArea(screen));
     program.terminate();
     if (!program.waitForFinished(3000))
         program.kill();

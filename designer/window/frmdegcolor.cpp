@@ -3,10 +3,12 @@
 #include "module1/ombrelo.h"
 #include "module1/versioncaption.h"
 #include "ui_frmdegcolor.h"
+#include "window/accessiblenames.h"
 #include "window/codeexport.h"
 #include "window/defaultsetting.h"
 #include "window/editor.h"
 #include "window/fullscreen.h"
+#include "window/homepage.h"
 #include "window/hostedcontrols.h"
 #include "window/picturecommands.h"
 #include "window/preview.h"
@@ -63,6 +65,8 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     createOutputHandlers();
 
     placeHostedControls();
+    nameMainWindowControls(*this, *hosted_);
+    pointHomePageLink(*hosted_);
     editor_->connectControls();
     styleList_->connectControls();
     codeExport_->connectControls();

@@ -1,5 +1,7 @@
 #include "window/frmpreview.h"
 
+#include "window/accessiblenames.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -70,6 +72,7 @@ void FrmPreview::createPanel() {
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     cmdHide[0]->setFocus();
+    nameFullScreenControls(*this);
 }
 
 // The design positions, in twips of the screen the window is on.

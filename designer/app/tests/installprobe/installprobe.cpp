@@ -12,7 +12,11 @@
 //   source-lines <n>           lines in the source view
 //   styles <n>                 entries of the style list
 //   profile <path>             the style library the window reads
+//   link <url>                 the address the home-page link opens
+//   platform <name>            the Qt platform it runs on
+//   window <w>x<h> exposed     the main window, once the display shows it
 // It ends with exit code 3 when no main window shows within 30 seconds.
+// Under a Wayland compositor it shows that the designer runs there natively.
 
 #include <QApplication>
 #include <QGenericPlugin>
@@ -21,6 +25,7 @@
 #include <QTextEdit>
 #include <QTextStream>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -39,6 +44,8 @@ void report(QWidget* window) {
             out << "fallback " << child->objectName() << '\n';
         else if (type == QStringLiteral("Velmira") || type == QStringLiteral("linklabel::URLLink"))
             out << "control " << child->objectName() << ' ' << type << '\n';
+        if (type == QStringLiteral("linklabel::URLLink"))
+            out << "link " << child->property("URL").toString() << '\n';
     }
     if (auto* source = window->findChild<QTextEdit*>(QStringLiteral("Text2")))
         out << "source-lines " << source->document()->blockCount() - 1 << '\n';
@@ -47,6 +54,8 @@ void report(QWidget* window) {
             out << "styles " << list->count() << '\n';
     if (auto* file = window->findChild<QLineEdit*>(QStringLiteral("Filename")))
         out << "profile " << file->text() << '\n';
+    out << "platform " << QGuiApplication::platformName() << '\n';
+    out << "window " << window->width() << 'x' << window->height() << " exposed\n";
     out.flush();
 }
 
@@ -61,7 +70,9 @@ public:
         QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks = 0]() mutable {
             // A few ticks after the window shows: its start-up has finished.
             QWidget* window = mainWindow();
-            ticks = window ? ticks + 1 : ticks;
+            const bool shown =
+                window && window->windowHandle() && window->windowHandle()->isExposed();
+            ticks = shown ? ticks + 1 : ticks;
             if (ticks >= 3) {
                 timer->stop();
                 report(window);
