@@ -44,6 +44,8 @@ inline constexpr std::size_t editorCheckCount = 15;
 // preview draws whatever Stop the last method left (the preview's height
 // or the slider's value) and the Stop slider stays as the last method left
 // it; and the Stop value box shows the preview's height after start-up.
+// The statement box too is kept while the window does not write it (no stop
+// method chosen, or automatic preview off): it shows an earlier statement.
 struct EditorSnapshot {
     std::array<vb::Long, styleKeyCount> sliders{}; // by StyleKey; options and name unused
     StopMethod stopMethod = StopMethod::None;
@@ -53,6 +55,7 @@ struct EditorSnapshot {
     vb::Integer drawnStop = 0;
     bool stopSliderEnabled = true;
     QString stopBox;
+    QString statementBox; // empty while the window writes the statement
 
     vb::Long slider(StyleKey key) const { return sliders[static_cast<std::size_t>(key)]; }
     void setSlider(StyleKey key, vb::Long value) { sliders[static_cast<std::size_t>(key)] = value; }

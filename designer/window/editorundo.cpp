@@ -32,6 +32,12 @@ QList<QKeySequence> redoKeys() {
     return keys;
 }
 
+// Whether the window writes the statement for the state (else the box keeps
+// what it showed).
+bool writesStatement(const EditorSnapshot& state) {
+    return state.stopMethod != StopMethod::None && state.check(EditorCheck::Automatic) != 0;
+}
+
 bool isTextField(const QObject* object) {
     const auto* edit = qobject_cast<const QLineEdit*>(object);
     return edit && !edit->isReadOnly() && edit->isEnabled();
@@ -160,6 +166,8 @@ EditorSnapshot EditorUndo::snapshot() const {
     s.drawnStop = c_.style.Stop;
     s.stopSliderEnabled = !c_.editor.SliderStop->testAttribute(Qt::WA_ForceDisabled);
     s.stopBox = c_.txtStop->text();
+    if (!writesStatement(s))
+        s.statementBox = c_.txtFunction->text();
     return s;
 }
 
@@ -188,6 +196,8 @@ void EditorUndo::restore(const EditorSnapshot& state) {
     c_.checks[automatic]->setCheckState(static_cast<Qt::CheckState>(state.checks[automatic]));
     if (c_.txtStop->text() != state.stopBox)
         c_.txtStop->setText(state.stopBox);
+    if (!writesStatement(state) && c_.txtFunction->text() != state.statementBox)
+        c_.txtFunction->setText(state.statementBox);
     history_.settle(snapshot());
 }
 

@@ -33,6 +33,7 @@ struct EditorUndoControls {
     StyleCombo* lstStyle;                            // its name field
     std::array<QCheckBox*, editorCheckCount> checks; // in EditorCheck order
     QLineEdit* txtStop;
+    QLineEdit* txtFunction;        // the statement
     module1::GradientStyle& style; // its Stop, when no stop method is chosen
     PreviewHandlers& preview;      // redraws after Stop is put back
     QWidget& window;               // where the keys work

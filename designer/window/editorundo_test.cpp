@@ -122,6 +122,7 @@ private slots:
     void keysOnASliderArePausedIntoSteps();
     void theObjectNameKeepsItsOwnUndo();
     void theMenuOffersUndoAndRedo();
+    void noStopMethodKeepsTheStopTheLastMethodLeft();
 
 private:
     std::unique_ptr<WindowFixture> f_;
@@ -350,6 +351,36 @@ void EditorUndoTest::theMenuOffersUndoAndRedo() {
     QVERIFY(redo->isEnabled());
     choose(redo);
     COMPARE_SHOWN(after, shown(f));
+}
+
+void EditorUndoTest::noStopMethodKeepsTheStopTheLastMethodLeft() {
+    // A style with neither option: loaded after the height method, the
+    // preview keeps the preview's height as Stop and the Stop slider stays
+    // off; nothing of the controls says so.
+    WindowFixture f;
+    QByteArray plain = marineSection();
+    plain.replace("[Marine]", "[Plain]")
+        .replace("OptValue0=True", "OptValue0=False")
+        .replace("SliderValueStop=1200", "SliderValueStop=700");
+    f.writeProfile(marineSection() + plain + sunsetSection());
+    designer::FrmDegColor& w = f.start();
+    auto* list = f.child<designer::StyleCombo>("lstStyle");
+    chooseListRow(list, 1);
+    QCOMPARE(list->text(), QStringLiteral("Plain"));
+    QVERIFY(!f.child<QRadioButton>("OptStop_0")->isChecked());
+    QVERIFY(!f.slider("SliderStop")->isEnabled());
+    QVERIFY(w.currentStyle().Stop != 700);
+    const Shown plainShown = shown(f);
+    const auto drawnStop = w.currentStyle().Stop;
+
+    chooseListRow(list, 2); // the manual stop: the slider's 1500
+    QCOMPARE(w.currentStyle().Stop, 1500);
+    w.undo().undo();
+    COMPARE_SHOWN(plainShown, shown(f));
+    QCOMPARE(w.currentStyle().Stop, drawnStop);
+    w.undo().redo();
+    QCOMPARE(w.currentStyle().Stop, 1500);
+    QVERIFY(f.slider("SliderStop")->isEnabled());
 }
 
 QTEST_MAIN(EditorUndoTest)

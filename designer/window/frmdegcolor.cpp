@@ -178,6 +178,7 @@ void FrmDegColor::createUndo() {
                             ui.CheckN, ui.CheckWXT, ui.CheckMR, ui.CheckMG, ui.CheckMB, ui.Check1,
                             ui.ChkModLine, ui.Check3, ui.Check2},
                            ui.txtStop,
+                           ui.txtFunction,
                            style_,
                            *preview_,
                            *this});
