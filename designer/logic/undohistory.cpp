@@ -21,6 +21,7 @@ bool UndoHistory::record(const EditorSnapshot& now) {
     behind_.push_back(std::move(settled_));
     ahead_.clear();
     settled_ = now;
+    ++recorded_;
     return true;
 }
 

@@ -87,6 +87,8 @@ public:
     std::size_t undoCount() const { return behind_.size(); }
     std::size_t redoCount() const { return ahead_.size(); }
     const EditorSnapshot& settled() const { return settled_; }
+    // How many steps were ever recorded (also those dropped since).
+    std::size_t recorded() const { return recorded_; }
 
     // The state to set the editor to; it becomes the settled state. Nothing
     // when there is no step.
@@ -99,6 +101,7 @@ public:
 private:
     std::size_t capacity_;
     EditorSnapshot settled_;
+    std::size_t recorded_ = 0;
     std::deque<EditorSnapshot> behind_;
     std::deque<EditorSnapshot> ahead_;
 };

@@ -59,6 +59,7 @@ public:
     void redo();
     bool canUndo() const;
     bool canRedo() const;
+    const UndoHistory& history() const { return history_; }
 
     // The editor as its controls hold it now.
     EditorSnapshot snapshot() const;
