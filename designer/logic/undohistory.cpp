@@ -4,6 +4,12 @@
 
 namespace designer {
 
+bool EditorSnapshot::sameEditor(const EditorSnapshot& other) const {
+    EditorSnapshot mine = *this;
+    mine.statementBox = other.statementBox;
+    return mine == other;
+}
+
 UndoHistory::UndoHistory(std::size_t capacity)
     : capacity_(std::max<std::size_t>(capacity, 1)) {}
 
@@ -14,8 +20,10 @@ void UndoHistory::reset(EditorSnapshot state) {
 }
 
 bool UndoHistory::record(const EditorSnapshot& now) {
-    if (now == settled_)
+    if (now.sameEditor(settled_)) {
+        settled_.statementBox = now.statementBox;
         return false;
+    }
     if (behind_.size() == capacity_)
         behind_.pop_front();
     behind_.push_back(std::move(settled_));

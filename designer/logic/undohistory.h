@@ -65,6 +65,9 @@ struct EditorSnapshot {
     }
 
     bool operator==(const EditorSnapshot&) const = default;
+    // The same editor, whatever the statement box shows: "Preview" writes
+    // it without being a step.
+    bool sameEditor(const EditorSnapshot& other) const;
 };
 
 // The steps behind and ahead of the editor's settled state: the state after
@@ -79,7 +82,8 @@ public:
 
     // Forgets every step; the editor is settled in `state`.
     void reset(EditorSnapshot state);
-    // A gesture ended in `now`. True when it made a step.
+    // A gesture ended in `now`. True when it made a step; a change of the
+    // statement box alone only updates the settled state.
     bool record(const EditorSnapshot& now);
 
     bool canUndo() const { return !behind_.empty(); }

@@ -40,6 +40,11 @@ TEST(UndoHistory, AGestureThatChangesNothingMakesNoStep) {
     named.styleName = QStringLiteral("Sunset");
     EXPECT_TRUE(h.record(named));
     EXPECT_EQ(h.undoCount(), 2u);
+    // A statement written by "Preview" is kept, but is no step.
+    EditorSnapshot previewed = named;
+    previewed.statementBox = QStringLiteral("Ombrelo Picture1, 1");
+    EXPECT_FALSE(h.record(previewed));
+    EXPECT_EQ(h.settled(), previewed);
 }
 
 TEST(UndoHistory, ANewStepAfterAnUndoDropsWhatCouldBeRedone) {

@@ -127,11 +127,11 @@ void EditorUndo::gestureEnded() {
 }
 
 bool EditorUndo::canUndo() const {
-    return history_.canUndo() || snapshot() != history_.settled();
+    return history_.canUndo() || !snapshot().sameEditor(history_.settled());
 }
 
 bool EditorUndo::canRedo() const {
-    return history_.canRedo() && snapshot() == history_.settled();
+    return history_.canRedo() && snapshot().sameEditor(history_.settled());
 }
 
 void EditorUndo::undo() {
