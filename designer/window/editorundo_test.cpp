@@ -179,6 +179,14 @@ void EditorUndoTest::randomIsUndoneAndRedone() {
         round == 0 ? redoKeys() : press(Qt::Key_Y, Qt::ControlModifier);
         COMPARE_SHOWN(after, shown(f));
     }
+    // Its frame makes one step as well.
+    f.random.script({0.3, 0.6, 0.9, 0.1, 0.2, 0.4, 0.6, 0.8, 0.5});
+    clickLeftEdge(f.child<QWidget>("asxToolbar4"));
+    QVERIFY(!difference(after, shown(f)).isEmpty());
+    undoKeys();
+    COMPARE_SHOWN(after, shown(f));
+    undoKeys();
+    COMPARE_SHOWN(before, shown(f));
     // The check boxes clicked before were steps of their own.
     for (int step = 0; step < 6; ++step)
         undoKeys();
@@ -207,6 +215,12 @@ void EditorUndoTest::aStyleChoiceIsUndone() {
     chooseListRow(list, 1);
     COMPARE_SHOWN(marine, shown(f));
     QVERIFY(!w_->undo().canRedo());
+    // Chosen with the keys: one step too.
+    list->list()->setFocus();
+    press(Qt::Key_Up);
+    QCOMPARE(list->text(), QStringLiteral("Sunset"));
+    undoKeys();
+    COMPARE_SHOWN(marine, shown(f));
 }
 
 void EditorUndoTest::defaultSettingAnsweredYesIsUndoneAndNoMakesNoStep() {
