@@ -1,6 +1,8 @@
-// The main window's two costs that a user feels: one step of a slider drag
+// The main window's costs that a user feels: one step of a slider drag
 // (the nested handlers, the cleared and repainted preview, the statement and
-// the time caption) and the start-up up to the first paint. Offscreen, with
+// the time caption), the start-up up to the first paint, and one step of
+// undo or redo beside the style load it takes back (a restore sets the
+// controls as a load does, so a load is its reference). Offscreen, with
 // plain labels in place of the hosted controls (argument 0) or with the
 // control libraries built beside the benchmark in bin/controls (argument 1).
 
@@ -9,7 +11,9 @@
 #include "services/clock.h"
 #include "services/tests/scripted.h"
 #include "widgetmain.h"
+#include "window/editorundo.h"
 #include "window/frmdegcolor.h"
+#include "window/stylecombo.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,6 +50,27 @@ QByteArray sunset() {
     return style.sectionText(QStringLiteral("Sunset"));
 }
 
+// A second style that differs from it in every slider and the stop method.
+QByteArray marine() {
+    QByteArray section = sunset();
+    const std::pair<const char*, const char*> changes[] = {
+        {"[Sunset]", "[Marine]"},
+        {"SliderValueR=255", "SliderValueR=0"},
+        {"SliderValueG=128", "SliderValueG=64"},
+        {"SliderValueB=0", "SliderValueB=300"},
+        {"SliderValueN=236", "SliderValueN=100"},
+        {"SliderValueStart=0", "SliderValueStart=150"},
+        {"SliderValueStop=4500", "SliderValueStop=1200"},
+        {"SliderValueBand=50", "SliderValueBand=20"},
+        {"OptValue0=True", "OptValue0=False"},
+        {"OptValue1=False", "OptValue1=True"},
+        {"ModLine=1", "ModLine=2"},
+        {"MoreXR=1", "MoreXR=4"}};
+    for (const auto& [from, to] : changes)
+        section.replace(from, to);
+    return section;
+}
+
 struct Bench {
     explicit Bench(bool builtControls = false)
         : host(platform::ControlRegistry(registry.path()),
@@ -53,7 +78,7 @@ struct Bench {
                              : QStringList{}) {
         QFile file(folder.filePath(QStringLiteral("Draw.ini")));
         if (file.open(QIODevice::WriteOnly))
-            file.write(sunset());
+            file.write(sunset() + marine());
     }
     std::unique_ptr<designer::FrmDegColor> open() {
         designer::WindowServices services{
@@ -98,6 +123,39 @@ void StartUpToFirstPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(StartUpToFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The reference: one style chosen in the list, the two styles in turn.
+void StyleLoad(benchmark::State& state) {
+    Bench bench;
+    auto window = bench.open();
+    auto* list = window->findChild<designer::StyleCombo*>(QStringLiteral("lstStyle"));
+    int row = 0;
+    for (auto _ : state) {
+        row = 1 - row;
+        list->setCurrentIndex(row);
+    }
+}
+BENCHMARK(StyleLoad)->Unit(benchmark::kMicrosecond);
+
+// One step of undo or redo, taking back and doing again the same change of
+// style: undo and redo in turn.
+void UndoOrRedoStep(benchmark::State& state) {
+    Bench bench;
+    auto window = bench.open();
+    window->findChild<designer::StyleCombo*>(QStringLiteral("lstStyle"))->setCurrentIndex(1);
+    designer::EditorUndo& undo = window->undo();
+    undo.gestureEnded();
+    if (!undo.canUndo()) {
+        state.SkipWithError("the style's choice made no step");
+        return;
+    }
+    bool back = true;
+    for (auto _ : state) {
+        back ? undo.undo() : undo.redo();
+        back = !back;
+    }
+}
+BENCHMARK(UndoOrRedoStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "window/codeexport.h"
 #include "window/defaultsetting.h"
 #include "window/editor.h"
+#include "window/editorundo.h"
 #include "window/fullscreen.h"
 #include "window/homepage.h"
 #include "window/hostedcontrols.h"
@@ -69,6 +70,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     pointHomePageLink(*hosted_);
     editor_->connectControls();
     styleList_->connectControls();
+    undo_->connectControls(); // after the style list: a choice is loaded first
     codeExport_->connectControls();
     connect(ui_->txtObjName, &QLineEdit::textChanged, this,
             [this] { preview_->txtObjName_Change(); });
@@ -152,6 +154,35 @@ void FrmDegColor::createOutputHandlers() {
         services_.messageBoxes, services_.clipboard, defaultPictureFolder()});
     previewMenu_ = std::make_unique<PreviewMenu>(PreviewMenuParts{*ui_->Picture2, *this});
     addPictureItems(*previewMenu_, *pictures_);
+    createUndo();
+}
+
+void FrmDegColor::createUndo() {
+    Ui::FrmDegColor& ui = *ui_;
+    undo_ = std::make_unique<EditorUndo>(
+        EditorUndoControls{{ui.SliderR,
+                            ui.SliderG,
+                            ui.SliderB,
+                            ui.SliderN,
+                            ui.SliderStart,
+                            ui.SliderStop,
+                            ui.SliderBand,
+                            ui.SliderModLine,
+                            ui.SliderMR,
+                            ui.SliderMG,
+                            ui.SliderMB,
+                            {ui.OptStop_0, ui.OptStop_1},
+                            ui.txtObjName},
+                           ui.lstStyle,
+                           {ui.CheckR, ui.CheckRXT, ui.CheckG, ui.CheckGXT, ui.CheckB, ui.CheckBXT,
+                            ui.CheckN, ui.CheckWXT, ui.CheckMR, ui.CheckMG, ui.CheckMB, ui.Check1,
+                            ui.ChkModLine, ui.Check3, ui.Check2},
+                           ui.txtStop,
+                           ui.txtFunction,
+                           style_,
+                           *preview_,
+                           *this});
+    undo_->addMenuItems(*previewMenu_);
 }
 
 void FrmDegColor::createStyleHandlers() {
@@ -197,8 +228,12 @@ void FrmDegColor::wireButtons() {
     frame(ui_->asxToolbar15, [this] { Velmira12_Click(); });
     caption("Velmira12", [this] { Velmira12_Click(); });
     caption("Command5", [this] { preview_->Command5_Click(); });
-    frame(ui_->asxToolbar2, [this] { defaultSetting_->Command2_Click(); });
-    caption("Command2", [this] { defaultSetting_->Command2_Click(); });
+    const auto defaultSetting = [this] {
+        defaultSetting_->Command2_Click();
+        undo_->gestureEnded();
+    };
+    frame(ui_->asxToolbar2, defaultSetting);
+    caption("Command2", defaultSetting);
     frame(ui_->asxToolbar4, [this] { Command3_Click(); });
     caption("Command3", [this] { Command3_Click(); });
     caption("RndStyle", [this] { RndStyle_Click(); });
@@ -319,6 +354,7 @@ void FrmDegColor::Form_Load() {
         ui.Check3->setChecked(true);
     paintBackground();
     ui.Text2->setPlainText(readProcedureSource(services_.procedureSourcePath));
+    undo_->reset();
 }
 
 void FrmDegColor::paintBackground() {
@@ -351,10 +387,12 @@ void FrmDegColor::cmdFullScreen_Click() {
 
 void FrmDegColor::Command3_Click() {
     random_->Command3_Click();
+    undo_->gestureEnded();
 }
 
 void FrmDegColor::RndStyle_Click() {
     random_->RndStyle_Click();
+    undo_->gestureEnded();
 }
 
 void FrmDegColor::Velmira12_Click() {

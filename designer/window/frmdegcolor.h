@@ -20,6 +20,7 @@ namespace designer {
 class CodeExportHandlers;
 class DefaultSettingHandlers;
 class EditorHandlers;
+class EditorUndo;
 class FullScreenPreview;
 class HostedControls;
 class PictureCommands;
@@ -43,6 +44,7 @@ public:
     PreviewHandlers& preview() { return *preview_; }
     StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
     HostedControls& hosted() { return *hosted_; }
+    EditorUndo& undo() { return *undo_; }
 
     // "Exit": ends the program at once, asking and saving nothing.
     void Command1_Click();
@@ -66,6 +68,7 @@ private:
     void createEditorHandlers();
     void createStyleHandlers();
     void createOutputHandlers();
+    void createUndo();
     void placeHostedControls();
     void wireButtons();
     void wireKeyboard();
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<FullScreenPreview> fullScreen_;
     std::unique_ptr<PictureCommands> pictures_;
     std::unique_ptr<PreviewMenu> previewMenu_;
+    std::unique_ptr<EditorUndo> undo_;
 };
 
 } // namespace designer

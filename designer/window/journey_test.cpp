@@ -1,5 +1,6 @@
 // One user's way through the designer, end to end, as they would go: start
-// on the starter library, load a style, drag red into its XT range, save
+// on the starter library, load a style, drag red into its XT range (and
+// take the drag back with Ctrl+Z and again with Ctrl+Shift+Z), save
 // the result under a new name, copy the statement and the procedure, look
 // at it full screen, make it the wallpaper, delete it again and exit. The
 // library is then byte for byte what it was at the start.
@@ -73,10 +74,28 @@ void JourneyTest::aStyleMadeSavedExportedAndDeletedAgain() {
 
     // Red into its XT range.
     QSlider* red = f.slider("SliderR");
+    auto* picture = f.child<platform::PictureBox>("Picture2");
+    const int loadedRed = red->value();
+    const QString loadedStatement = f.edit("txtFunction")->text();
+    const QImage loadedPixels = picture->image();
     dragSlider(red, 384);
     QVERIFY2(red->value() >= 256 && red->value() <= 512, qPrintable(QString::number(red->value())));
     QCOMPARE(f.label("Label1")->text(), QStringLiteral("R-XT"));
     QCOMPARE(w.currentStyle().R, red->value());
+    QCOMPARE(checks.afterEveryAction(), QStringList());
+
+    // Taken back and done again.
+    const int draggedRed = red->value();
+    const QImage draggedPixels = picture->image();
+    QTest::keyClick(red, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(red->value(), loadedRed);
+    QCOMPARE(f.edit("txtFunction")->text(), loadedStatement);
+    QCOMPARE(picture->image(), loadedPixels);
+    QCOMPARE(checks.afterEveryAction(), QStringList());
+    QTest::keyClick(red, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(red->value(), draggedRed);
+    QCOMPARE(picture->image(), draggedPixels);
+    QCOMPARE(f.label("Label1")->text(), QStringLiteral("R-XT"));
     QCOMPARE(checks.afterEveryAction(), QStringList());
 
     // Saved under a new name: listed, counted, stored whole.

@@ -2,6 +2,7 @@
 
 #include "logic/userfiles.h"
 #include "window/codeexport.h"
+#include "window/editorundo.h"
 #include "window/stylecombo.h"
 
 #include <QApplication>
@@ -65,6 +66,8 @@ std::span<const SoakRun::Action> SoakRun::actions() {
         {"keyboard", 4, &SoakRun::useKeyboard},
         {"full screen", 4, &SoakRun::fullScreen},
         {"close full screen", 2, &SoakRun::leaveFullScreen},
+        {"undo", 5, &SoakRun::undoStep},
+        {"redo", 3, &SoakRun::redoStep},
     };
     return list;
 }
@@ -100,6 +103,7 @@ bool SoakRun::start() {
     // The message about controls that could not be created, if any, is no
     // action's doing.
     f_.boxes.clearShown();
+    recordedSteps_ = window.undo().history().recorded();
     checks_ = std::make_unique<WindowChecks>(f_, kSoakClockStep);
     return checks_->afterEveryAction().isEmpty();
 }
@@ -159,6 +163,7 @@ QString SoakRun::step(int index) {
     o.description = QLatin1String(kActions[chosen].name);
     if (kActions[chosen].run != &SoakRun::leaveFullScreen)
         bringMainWindowBack();
+    accountSteps();
     if (trace_)
         std::fprintf(stderr, "soak #%d: %s\n", index, kActions[chosen].name);
     (this->*kActions[chosen].run)(o);

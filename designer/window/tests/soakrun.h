@@ -7,6 +7,7 @@
 #include "window/tests/windowchecks.h"
 #include "window/tests/windowfixture.h"
 
+#include <QImage>
 #include <QStringList>
 
 #include <array>
@@ -104,6 +105,23 @@ private:
     void fullScreen(Outcome& o);
     void leaveFullScreen(Outcome& o);
     QStringList closeFullScreen(FrmPreview* preview, QString& description);
+    void undoStep(Outcome& o);
+    void redoStep(Outcome& o);
+
+    // What the window showed of the editor before a step: what undoing the
+    // step must bring back. The statement and the pixels count only with
+    // automatic preview on ("Preview" paints over the box and writes the
+    // statement without making a step).
+    struct EditorView {
+        QString editor;
+        QString statement;
+        QImage preview;
+        bool automatic = false;
+    };
+    EditorView currentView() const;
+    // Ends the gesture left open and files the steps made since.
+    void accountSteps();
+    QStringList viewProblems(const std::optional<EditorView>& expected, const char* what) const;
 
     std::mt19937 rng_;
     bool trace_;
@@ -111,6 +129,10 @@ private:
     std::unique_ptr<WindowChecks> checks_;
     QStringList log_;
     std::vector<int> counts_;
+    std::vector<std::optional<EditorView>> undoViews_; // unknown when one action made two
+    std::vector<std::optional<EditorView>> redoViews_;
+    std::optional<EditorView> viewBefore_; // before the last action
+    std::size_t recordedSteps_ = 0;
 };
 
 } // namespace designer::test
