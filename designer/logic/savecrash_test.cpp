@@ -75,6 +75,13 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Waits (at most a few seconds) until the file's bytes differ from these.
+void waitForChange(const QString& path, const QByteArray& bytes) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (readAll(path) == bytes && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+}
+
 [[noreturn]] void saveForever(const QString& path, int firstVersion) {
     for (int v = firstVersion;; ++v)
         designer::saveStoredStyle(path, styleName(v % kStyles), version(v));
@@ -106,6 +113,10 @@ TEST(SaveKilledAtRandom, LeavesEveryStyleWholeAndTheRestUntouched) {
         ASSERT_GE(child, 0);
         if (child == 0)
             saveForever(path, 1 + round * 1000);
+        // Every fourth kill waits for one save to get through first, so that
+        // later kills meet changed files however slow the machine is.
+        if (round % 4 == 0)
+            waitForChange(path, last);
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ASSERT_EQ(kill(child, SIGKILL), 0);
         int status = 0;
