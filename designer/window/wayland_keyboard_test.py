@@ -175,18 +175,18 @@ def main():
             return full_screen(env, ["swaymsg", "-s", sock[0]], copied, render, home)
         finally:
             if designer:
-                designer.terminate()
-                try:
-                    designer.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    designer.kill()
-                    designer.wait()
-            sway.terminate()
-            try:
-                sway.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                sway.kill()
-                sway.wait()
+                stop(designer)
+            stop(sway)
+
+
+def stop(process):
+    """Ends a process started by the test, killing it if it will not end."""
+    process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 if __name__ == "__main__":

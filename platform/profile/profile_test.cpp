@@ -2,6 +2,7 @@
 // them, the designer's buffers, and writes that must fail without harm.
 
 #include "profile/profile.h"
+#include "profile/tests/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,19 +17,10 @@
 #include <unistd.h>
 
 using namespace platform::profile;
+using platform::profile::test::fileBytes;
+using platform::profile::test::putFile;
 
 namespace {
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class ProfileFile : public ::testing::Test {
 protected:

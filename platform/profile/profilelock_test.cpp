@@ -4,6 +4,7 @@
 // The writers are the helper program of tests/lockwriter.cpp.
 
 #include "profile/profile.h"
+#include "profile/tests/filebytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,21 +22,12 @@
 #include <unistd.h>
 
 using namespace platform::profile;
+using platform::profile::test::fileBytes;
+using platform::profile::test::putFile;
 
 namespace {
 
 const QString writerProgram = QStringLiteral(PROFILE_LOCK_WRITER);
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class ProfileLockTest : public ::testing::Test {
 protected:
