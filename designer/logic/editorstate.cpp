@@ -2,6 +2,38 @@
 
 namespace designer {
 
+vb::Integer* drawingValue(module1::GradientStyle& drawing, StyleKey key) {
+    switch (key) {
+    case StyleKey::SliderValueR:
+        return &drawing.R;
+    case StyleKey::SliderValueG:
+        return &drawing.G;
+    case StyleKey::SliderValueB:
+        return &drawing.B;
+    case StyleKey::SliderValueN:
+        return &drawing.N;
+    case StyleKey::SliderValueStart:
+        return &drawing.Start;
+    case StyleKey::SliderValueStop:
+        return &drawing.Stop;
+    case StyleKey::SliderValueBand:
+        return &drawing.Band;
+    case StyleKey::ModLine:
+        return &drawing.ModLine;
+    case StyleKey::MoreXR:
+        return &drawing.MoreXR;
+    case StyleKey::MoreXG:
+        return &drawing.MoreXG;
+    case StyleKey::MoreXB:
+        return &drawing.MoreXB;
+    case StyleKey::OptValue0:
+    case StyleKey::OptValue1:
+    case StyleKey::ObjName:
+        break;
+    }
+    return nullptr;
+}
+
 StatementInput statementInput(const EditorState& state) {
     const module1::GradientStyle& s = state.drawing;
     StatementInput in;

@@ -32,6 +32,11 @@ struct EditorState {
     void setSlider(StyleKey key, vb::Long value) { sliders[static_cast<std::size_t>(key)] = value; }
 };
 
+// The drawing value that the slider of a number key sets (the level through
+// its value box, Stop as the stop method says); nothing for the keys that
+// have no slider.
+vb::Integer* drawingValue(module1::GradientStyle& drawing, StyleKey key);
+
 // What the statement says for the state: the drawing's values, the divisors
 // as the MoreX sliders hold them, the stop method and the object name.
 StatementInput statementInput(const EditorState& state);

@@ -1,8 +1,9 @@
 #include "window/defaultsetting.h"
 
 #include "logic/stopheight.h"
+#include "picturebox/picturebox.h"
 #include "services/messagebox.h"
-#include "window/editor.h"
+#include "window/sliderrow.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -24,19 +25,20 @@ void DefaultSettingHandlers::Command2_Click() {
     // Selecting the option runs its click when it was not selected; the
     // click runs once more in any case.
     c_.OptStop0->setChecked(true);
-    c_.editor.OptStop_Click(0);
-    c_.SliderStart->setValue(0);
+    c_.OptStop0_Click();
+    const SliderRows& rows = c_.rows;
+    rows.slider(StyleKey::SliderValueStart)->setValue(0);
     // A preview taller than an Integer holds leaves the slider where it is.
-    if (const auto height = stopFromScaleHeight(c_.editor.previewScaleHeight()))
-        c_.SliderStop->setValue(*height);
-    c_.SliderBand->setValue(50);
-    c_.SliderModLine->setValue(1);
-    c_.Check1->setChecked(false);
-    c_.CheckN->setChecked(true);
-    c_.CheckWXT->setChecked(false);
-    c_.CheckRXT->setChecked(false);
-    c_.CheckGXT->setChecked(false);
-    c_.CheckBXT->setChecked(false);
+    if (const auto height = stopFromScaleHeight(c_.Picture2.scaleHeight()))
+        rows.slider(StyleKey::SliderValueStop)->setValue(*height);
+    rows.slider(StyleKey::SliderValueBand)->setValue(50);
+    rows.slider(StyleKey::ModLine)->setValue(1);
+    rows[StyleKey::SliderValueBand].include->setChecked(false);
+    rows[StyleKey::SliderValueN].include->setChecked(true);
+    rows[StyleKey::SliderValueN].extended->setChecked(false);
+    rows[StyleKey::SliderValueR].extended->setChecked(false);
+    rows[StyleKey::SliderValueG].extended->setChecked(false);
+    rows[StyleKey::SliderValueB].extended->setChecked(false);
     c_.Check3->setChecked(true);
 }
 

@@ -3,35 +3,27 @@
 // the random options and Auto-Redraw back to their defaults. The colours,
 // the MoreX divisors, the object name and the style library stay as they are.
 
-#include <array>
+#include <functional>
 
 class QCheckBox;
 class QRadioButton;
-class QSlider;
 
 namespace platform {
 class MessageBoxService;
-}
+class PictureBox;
+} // namespace platform
 
 namespace designer {
 
-class EditorHandlers;
+class SliderRows;
 
 struct DefaultSettingControls {
     platform::MessageBoxService& messageBoxes;
-    EditorHandlers& editor; // the stop-method click and the preview's height
+    const SliderRows& rows; // Start, Stop, Band, ModLine and the random options
     QRadioButton* OptStop0;
-    QSlider* SliderStart;
-    QSlider* SliderStop;
-    QSlider* SliderBand;
-    QSlider* SliderModLine;
-    QCheckBox* Check1;
-    QCheckBox* CheckN;
-    QCheckBox* CheckWXT;
-    QCheckBox* CheckRXT;
-    QCheckBox* CheckGXT;
-    QCheckBox* CheckBXT;
-    QCheckBox* Check3;
+    std::function<void()> OptStop0_Click; // the click of OptStop(0), run once more
+    platform::PictureBox& Picture2; // whose height Stop takes
+    QCheckBox* Check3;                    // Auto-Redraw
 };
 
 class DefaultSettingHandlers {

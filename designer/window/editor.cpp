@@ -2,11 +2,17 @@
 
 #include "logic/stopheight.h"
 #include "picturebox/olecolor.h"
-#include "ui_frmdegcolor.h"
+#include "picturebox/picturebox.h"
+#include "widgets/lamp.h"
 #include "window/hostedcontrols.h"
 #include "window/preview.h"
+#include "window/sliderrow.h"
 
-#include <QEvent>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSlider>
 
 namespace designer {
 
@@ -17,13 +23,6 @@ constexpr vb::OleColor kLampRed = 0x000000C0;
 constexpr vb::OleColor kLampGreen = 0x00008000;
 constexpr vb::OleColor kLampBlue = 0x00C00000;
 
-void lightLamp(platform::Lamp* lamp, const QCheckBox* box, vb::OleColor lit) {
-    const auto colour = platform::fromOleColor(box->isChecked() ? lit : platform::WindowBackground,
-                                               lamp->palette());
-    if (colour)
-        lamp->setFillColor(*colour);
-}
-
 } // namespace
 
 EditorHandlers::EditorHandlers(EditorControls controls, PreviewHandlers& preview)
@@ -31,204 +30,238 @@ EditorHandlers::EditorHandlers(EditorControls controls, PreviewHandlers& preview
     , preview_(preview) {}
 
 void EditorHandlers::connectControls() {
-    Ui::FrmDegColor& ui = c_.ui;
-    const auto onValue = [this](QSlider* slider, void (EditorHandlers::*handler)()) {
-        connect(slider, &QSlider::valueChanged, this, [this, handler] { (this->*handler)(); });
+    for (const SliderRow& r : c_.rows)
+        c_.state.setSlider(r.key, r.slider->value());
+    takeStopMethod();
+
+    const auto onValue = [this](StyleKey key, void (EditorHandlers::*handler)()) {
+        connect(row(key).slider, &QSlider::valueChanged, this,
+                [this, handler] { (this->*handler)(); });
     };
-    onValue(ui.SliderR, &EditorHandlers::SliderR_Change);
-    onValue(ui.SliderG, &EditorHandlers::SliderG_Change);
-    onValue(ui.SliderB, &EditorHandlers::SliderB_Change);
-    onValue(ui.SliderN, &EditorHandlers::SliderN_Change);
-    onValue(ui.SliderStart, &EditorHandlers::SliderStart_Change);
-    onValue(ui.SliderStop, &EditorHandlers::SliderStop_Change);
-    onValue(ui.SliderBand, &EditorHandlers::SliderBand_Change);
-    onValue(ui.SliderModLine, &EditorHandlers::SliderModLine_Change);
-    onValue(ui.SliderMR, &EditorHandlers::SliderMR_Change);
-    onValue(ui.SliderMG, &EditorHandlers::SliderMG_Change);
-    onValue(ui.SliderMB, &EditorHandlers::SliderMB_Change);
-    connect(ui.txtN, &QLineEdit::textChanged, this, [this] { txtN_Change(); });
+    onValue(StyleKey::SliderValueR, &EditorHandlers::SliderR_Change);
+    onValue(StyleKey::SliderValueG, &EditorHandlers::SliderG_Change);
+    onValue(StyleKey::SliderValueB, &EditorHandlers::SliderB_Change);
+    onValue(StyleKey::SliderValueN, &EditorHandlers::SliderN_Change);
+    onValue(StyleKey::SliderValueStart, &EditorHandlers::SliderStart_Change);
+    onValue(StyleKey::SliderValueStop, &EditorHandlers::SliderStop_Change);
+    onValue(StyleKey::SliderValueBand, &EditorHandlers::SliderBand_Change);
+    onValue(StyleKey::ModLine, &EditorHandlers::SliderModLine_Change);
+    onValue(StyleKey::MoreXR, &EditorHandlers::SliderMR_Change);
+    onValue(StyleKey::MoreXG, &EditorHandlers::SliderMG_Change);
+    onValue(StyleKey::MoreXB, &EditorHandlers::SliderMB_Change);
+    connect(row(StyleKey::SliderValueN).valueBox, &QLineEdit::textChanged, this,
+            [this] { txtN_Change(); });
 
     const auto onToggle = [this](QAbstractButton* box, void (EditorHandlers::*handler)()) {
         connect(box, &QAbstractButton::toggled, this, [this, handler] { (this->*handler)(); });
     };
-    onToggle(ui.CheckR, &EditorHandlers::CheckR_Click);
-    onToggle(ui.CheckG, &EditorHandlers::CheckG_Click);
-    onToggle(ui.CheckB, &EditorHandlers::CheckB_Click);
-    onToggle(ui.CheckN, &EditorHandlers::CheckN_Click);
-    onToggle(ui.CheckMR, &EditorHandlers::CheckMR_Click);
-    onToggle(ui.CheckMG, &EditorHandlers::CheckMG_Click);
-    onToggle(ui.CheckMB, &EditorHandlers::CheckMB_Click);
-    onToggle(ui.Check2, &EditorHandlers::Check2_Click);
-    onToggle(ui.Check3, &EditorHandlers::Check3_Click);
-    // An option raises its click when it becomes the selected one.
+    onToggle(row(StyleKey::SliderValueR).include, &EditorHandlers::CheckR_Click);
+    onToggle(row(StyleKey::SliderValueG).include, &EditorHandlers::CheckG_Click);
+    onToggle(row(StyleKey::SliderValueB).include, &EditorHandlers::CheckB_Click);
+    onToggle(row(StyleKey::SliderValueN).include, &EditorHandlers::CheckN_Click);
+    onToggle(row(StyleKey::MoreXR).include, &EditorHandlers::CheckMR_Click);
+    onToggle(row(StyleKey::MoreXG).include, &EditorHandlers::CheckMG_Click);
+    onToggle(row(StyleKey::MoreXB).include, &EditorHandlers::CheckMB_Click);
+    onToggle(c_.Check2, &EditorHandlers::Check2_Click);
+    onToggle(c_.Check3, &EditorHandlers::Check3_Click);
+    // The state follows each option as it changes; an option raises its
+    // click when it becomes the selected one.
     for (int index = 0; index < 2; ++index)
         connect(c_.OptStop[index], &QRadioButton::toggled, this, [this, index](bool on) {
+            takeStopMethod();
             if (on)
                 OptStop_Click(index);
         });
 }
 
-void EditorHandlers::colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field,
-                                        QLabel* label, const QString& letter) {
-    const int v = slider->value();
-    box->setText(QString::number(v));
-    field = static_cast<vb::Integer>(v);
-    if (v >= 0 && v <= 255)
-        label->setText(letter);
-    else if (v >= 256 && v <= 512)
-        label->setText(letter + QStringLiteral("-XT"));
+const SliderRow& EditorHandlers::row(StyleKey key) const {
+    return c_.rows[key];
+}
+
+int EditorHandlers::takeSlider(const SliderRow& r) {
+    const int v = r.slider->value();
+    c_.state.setSlider(r.key, v);
+    r.valueBox->setText(QString::number(v));
+    return v;
+}
+
+void EditorHandlers::redraw() {
     preview_.RefreshPreview();
     preview_.repaintPreview();
+}
+
+void EditorHandlers::colourSliderChange(StyleKey key, const QString& letter) {
+    const SliderRow& r = row(key);
+    const int v = takeSlider(r);
+    *drawingValue(c_.state.drawing, key) = static_cast<vb::Integer>(v);
+    if (v >= 0 && v <= 255)
+        r.rangeLabel->setText(letter);
+    else if (v >= 256 && v <= 512)
+        r.rangeLabel->setText(letter + QStringLiteral("-XT"));
+    redraw();
 }
 
 void EditorHandlers::SliderR_Change() {
-    Ui::FrmDegColor& ui = c_.ui;
-    colourSliderChange(ui.SliderR, ui.txtR, c_.style.R, ui.Label1, QStringLiteral("R"));
+    colourSliderChange(StyleKey::SliderValueR, QStringLiteral("R"));
 }
 
 void EditorHandlers::SliderG_Change() {
-    Ui::FrmDegColor& ui = c_.ui;
-    colourSliderChange(ui.SliderG, ui.txtG, c_.style.G, ui.Label2, QStringLiteral("G"));
+    colourSliderChange(StyleKey::SliderValueG, QStringLiteral("G"));
 }
 
 void EditorHandlers::SliderB_Change() {
-    Ui::FrmDegColor& ui = c_.ui;
-    colourSliderChange(ui.SliderB, ui.txtB, c_.style.B, ui.Label3, QStringLiteral("B"));
+    colourSliderChange(StyleKey::SliderValueB, QStringLiteral("B"));
 }
 
 void EditorHandlers::SliderN_Change() {
-    Ui::FrmDegColor& ui = c_.ui;
-    const int v = ui.SliderN->value();
+    const SliderRow& r = row(StyleKey::SliderValueN);
     // The level box stores N and redraws when its text changes.
-    ui.txtN->setText(QString::number(v));
-    preview_.RefreshPreview();
-    preview_.repaintPreview();
+    const int v = takeSlider(r);
+    redraw();
     if (v >= 0 && v <= 127)
-        ui.Label5->setText(QStringLiteral("N"));
+        r.rangeLabel->setText(QStringLiteral("N"));
     else if (v >= 128 && v <= 255)
-        ui.Label5->setText(QStringLiteral("W"));
+        r.rangeLabel->setText(QStringLiteral("W"));
     else if (v >= 256 && v <= 512)
-        ui.Label5->setText(QStringLiteral("W-XT"));
+        r.rangeLabel->setText(QStringLiteral("W-XT"));
 }
 
 void EditorHandlers::txtN_Change() {
-    c_.style.N = static_cast<vb::Integer>(c_.ui.SliderN->value());
-    preview_.RefreshPreview();
-    preview_.repaintPreview();
+    c_.state.drawing.N = static_cast<vb::Integer>(row(StyleKey::SliderValueN).slider->value());
+    redraw();
 }
 
-void EditorHandlers::lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field) {
-    const int v = slider->value();
-    box->setText(QString::number(v));
-    field = static_cast<vb::Integer>(v);
-    preview_.RefreshPreview();
-    preview_.repaintPreview();
+void EditorHandlers::lineSliderChange(StyleKey key) {
+    const int v = takeSlider(row(key));
+    *drawingValue(c_.state.drawing, key) = static_cast<vb::Integer>(v);
+    redraw();
 }
 
 void EditorHandlers::stopAtPreviewHeight() {
     if (!c_.OptStop[0]->isChecked())
         return;
     if (const auto height = stopFromScaleHeight(previewScaleHeight()))
-        c_.style.Stop = *height;
+        c_.state.drawing.Stop = *height;
 }
 
 void EditorHandlers::SliderStart_Change() {
-    lineSliderChange(c_.ui.SliderStart, c_.ui.txtStart, c_.style.Start);
+    lineSliderChange(StyleKey::SliderValueStart);
 }
 
 void EditorHandlers::SliderStop_Change() {
-    Ui::FrmDegColor& ui = c_.ui;
-    const int v = ui.SliderStop->value();
-    ui.txtStop->setText(QString::number(v));
-    c_.style.Stop = static_cast<vb::Integer>(v);
+    const int v = takeSlider(row(StyleKey::SliderValueStop));
+    c_.state.drawing.Stop = static_cast<vb::Integer>(v);
     stopAtPreviewHeight();
-    preview_.RefreshPreview();
-    preview_.repaintPreview();
+    redraw();
 }
 
 void EditorHandlers::SliderBand_Change() {
-    lineSliderChange(c_.ui.SliderBand, c_.ui.txtBandSize, c_.style.Band);
+    lineSliderChange(StyleKey::SliderValueBand);
 }
 
 void EditorHandlers::SliderModLine_Change() {
-    lineSliderChange(c_.ui.SliderModLine, c_.ui.txtModLine, c_.style.ModLine);
+    lineSliderChange(StyleKey::ModLine);
 }
 
-void EditorHandlers::moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field) {
-    field = static_cast<vb::Integer>(slider->value());
-    box->setText(QString::number(slider->value()));
+// The drawing's divisor is the slider's value; the drawing clamps its own
+// copy, the statement writes the slider's.
+void EditorHandlers::moreXSliderChange(StyleKey key) {
+    const int v = takeSlider(row(key));
+    *drawingValue(c_.state.drawing, key) = static_cast<vb::Integer>(v);
     preview_.RefreshPreview();
 }
 
 void EditorHandlers::SliderMR_Change() {
-    moreXSliderChange(c_.ui.SliderMR, c_.ui.TxtMR, c_.style.MoreXR);
+    moreXSliderChange(StyleKey::MoreXR);
 }
 
 void EditorHandlers::SliderMG_Change() {
-    moreXSliderChange(c_.ui.SliderMG, c_.ui.TxtMG, c_.style.MoreXG);
+    moreXSliderChange(StyleKey::MoreXG);
 }
 
 void EditorHandlers::SliderMB_Change() {
-    moreXSliderChange(c_.ui.SliderMB, c_.ui.TxtMB, c_.style.MoreXB);
+    moreXSliderChange(StyleKey::MoreXB);
+}
+
+void EditorHandlers::includeClick(StyleKey key) {
+    const SliderRow& r = row(key);
+    r.extended->setEnabled(r.include->isChecked());
 }
 
 void EditorHandlers::CheckR_Click() {
-    c_.ui.CheckRXT->setEnabled(c_.ui.CheckR->isChecked());
+    includeClick(StyleKey::SliderValueR);
 }
 
 void EditorHandlers::CheckG_Click() {
-    c_.ui.CheckGXT->setEnabled(c_.ui.CheckG->isChecked());
+    includeClick(StyleKey::SliderValueG);
 }
 
 void EditorHandlers::CheckB_Click() {
-    c_.ui.CheckBXT->setEnabled(c_.ui.CheckB->isChecked());
+    includeClick(StyleKey::SliderValueB);
 }
 
 void EditorHandlers::CheckN_Click() {
-    c_.ui.CheckWXT->setEnabled(c_.ui.CheckN->isChecked());
+    includeClick(StyleKey::SliderValueN);
+}
+
+void EditorHandlers::lampClick(StyleKey key, vb::OleColor lit) {
+    const SliderRow& r = row(key);
+    const vb::OleColor colour = r.include->isChecked() ? lit : platform::WindowBackground;
+    if (const auto fill = platform::fromOleColor(colour, r.lamp->palette()))
+        r.lamp->setFillColor(*fill);
 }
 
 void EditorHandlers::CheckMR_Click() {
-    lightLamp(c_.ui.ShapeMR, c_.ui.CheckMR, kLampRed);
+    lampClick(StyleKey::MoreXR, kLampRed);
 }
 
 void EditorHandlers::CheckMG_Click() {
-    lightLamp(c_.ui.ShapeMG, c_.ui.CheckMG, kLampGreen);
+    lampClick(StyleKey::MoreXG, kLampGreen);
 }
 
 void EditorHandlers::CheckMB_Click() {
-    lightLamp(c_.ui.ShapeMB, c_.ui.CheckMB, kLampBlue);
+    lampClick(StyleKey::MoreXB, kLampBlue);
 }
 
 void EditorHandlers::Check2_Click() {
-    const bool automatic = c_.ui.Check2->isChecked();
-    c_.hosted.setEnabled(QStringLiteral("Command3"), automatic);
-    c_.hosted.setEnabled(QStringLiteral("Command5"), !automatic);
+    const bool automatic = c_.Check2->isChecked();
+    c_.hosted.setEnabled(Hosted::Command3, automatic);
+    c_.hosted.setEnabled(Hosted::Command5, !automatic);
     if (automatic)
         preview_.RefreshPreview();
     else
-        c_.ui.Picture2->cls();
+        c_.Picture2->cls();
 }
 
 void EditorHandlers::Check3_Click() {
-    c_.style.AutoRedraw = c_.ui.Check3->isChecked() ? vb::True : vb::False;
+    c_.state.drawing.AutoRedraw = c_.Check3->isChecked() ? vb::True : vb::False;
     preview_.RefreshPreview();
 }
 
+void EditorHandlers::takeStopMethod() {
+    if (c_.OptStop[0]->isChecked())
+        c_.state.stopMethod = StopMethod::TargetHeight;
+    else if (c_.OptStop[1]->isChecked())
+        c_.state.stopMethod = StopMethod::Manual;
+    else
+        c_.state.stopMethod = StopMethod::None;
+}
+
 void EditorHandlers::OptStop_Click(int /*index*/) {
-    Ui::FrmDegColor& ui = c_.ui;
+    takeStopMethod();
+    QSlider* stop = row(StyleKey::SliderValueStop).slider;
     if (c_.OptStop[0]->isChecked()) {
-        ui.SliderStop->setEnabled(false);
+        stop->setEnabled(false);
         stopAtPreviewHeight();
     } else if (c_.OptStop[1]->isChecked()) {
-        ui.SliderStop->setEnabled(true);
-        c_.style.Stop = static_cast<vb::Integer>(ui.SliderStop->value());
+        stop->setEnabled(true);
+        c_.state.drawing.Stop = static_cast<vb::Integer>(stop->value());
     }
     preview_.RefreshPreview();
 }
 
 double EditorHandlers::previewScaleHeight() const {
-    return c_.ui.Picture2->scaleHeight();
+    return c_.Picture2->scaleHeight();
 }
 
 } // namespace designer

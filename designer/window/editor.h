@@ -1,44 +1,46 @@
 #pragma once
-// The editor controls: sliders with their value boxes and range labels, the
-// random-option boxes and lamps, the stop method, automatic preview and
-// Auto-Redraw. Each handler runs when its control really changes, also when
-// code sets the control; it updates the current style and the preview.
+// The editor controls: the slider rows, the random-option boxes and their
+// lamps, the stop method, automatic preview and Auto-Redraw. Each handler
+// runs when its control really changes, also when code sets the control; it
+// brings the editor state, the row's labels and the preview up to date.
 
-#include "module1/gradientstyle.h"
+#include "logic/editorstate.h"
 
 #include <array>
 
 #include <QObject>
 
-class QLabel;
-class QLineEdit;
+class QCheckBox;
 class QRadioButton;
-class QSlider;
 
-namespace Ui {
-class FrmDegColor;
+namespace platform {
+class PictureBox;
 }
 
 namespace designer {
 
 class HostedControls;
 class PreviewHandlers;
+class SliderRows;
+struct SliderRow;
 
-// What the editor works on: the window's editor controls, the current
-// style they set, the hosted "Random" and "Preview" captions that automatic
-// preview switches, and the option pair OptStop(0) and OptStop(1).
+// What the editor works on.
 struct EditorControls {
-    Ui::FrmDegColor& ui;
-    module1::GradientStyle& style;
-    HostedControls& hosted;
-    std::array<QRadioButton*, 2> OptStop;
+    const SliderRows& rows;
+    std::array<QRadioButton*, 2> OptStop; // OptStop(0), OptStop(1)
+    QCheckBox* Check2;                    // automatic preview
+    QCheckBox* Check3;                    // Auto-Redraw
+    platform::PictureBox* Picture2;       // the preview: its height, its clearing
+    EditorState& state;
+    HostedControls& hosted; // the "Random" and "Preview" captions
 };
 
 class EditorHandlers : public QObject {
 public:
     EditorHandlers(EditorControls controls, PreviewHandlers& preview);
 
-    // Connects every editor control to its handler.
+    // Takes the controls' values into the editor state, then connects every
+    // editor control to its handler.
     void connectControls();
 
     void SliderR_Change();
@@ -68,10 +70,17 @@ public:
     double previewScaleHeight() const;
 
 private:
-    void colourSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field, QLabel* label,
-                            const QString& letter);
-    void lineSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field);
-    void moreXSliderChange(QSlider* slider, QLineEdit* box, vb::Integer& field);
+    const SliderRow& row(StyleKey key) const;
+    // The slider's value into the state and the value box.
+    int takeSlider(const SliderRow& row);
+    void colourSliderChange(StyleKey key, const QString& letter);
+    void lineSliderChange(StyleKey key);
+    void moreXSliderChange(StyleKey key);
+    // The include box enables the row's extended-range box.
+    void includeClick(StyleKey key);
+    void lampClick(StyleKey key, vb::OleColor lit);
+    void takeStopMethod();
+    void redraw();
     // While the stop method is the target's height, Stop is the preview's
     // height, whatever the (disabled) Stop slider holds: a load that sets the
     // slider keeps the manual value there for a later switch, and the

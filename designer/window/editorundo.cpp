@@ -3,6 +3,7 @@
 #include "logic/styleload.h"
 #include "window/preview.h"
 #include "window/previewmenu.h"
+#include "window/sliderrow.h"
 #include "window/stylecombo.h"
 
 #include <QAction>
@@ -58,10 +59,8 @@ EditorUndo::~EditorUndo() {
 }
 
 void EditorUndo::connectControls() {
-    for (const StyleKey key : styleKeysInApplyOrder) {
-        QSlider* slider = c_.editor.slider(key);
-        if (!slider)
-            continue;
+    for (const SliderRow& row : c_.editor.rows) {
+        QSlider* slider = row.slider;
         connect(slider, &QAbstractSlider::actionTriggered, this,
                 [this, slider] { sliderAction(slider); });
         connect(slider, &QAbstractSlider::sliderReleased, this, [this] { gestureEnded(); });
@@ -152,19 +151,14 @@ void EditorUndo::redo() {
 
 EditorSnapshot EditorUndo::snapshot() const {
     EditorSnapshot s;
-    for (const StyleKey key : styleKeysInApplyOrder)
-        if (const QSlider* slider = c_.editor.slider(key))
-            s.setSlider(key, slider->value());
-    if (c_.editor.OptStop[0]->isChecked())
-        s.stopMethod = StopMethod::TargetHeight;
-    else if (c_.editor.OptStop[1]->isChecked())
-        s.stopMethod = StopMethod::Manual;
-    s.objName = c_.editor.txtObjName->text();
+    s.sliders = c_.state.sliders;
+    s.stopMethod = c_.state.stopMethod;
+    s.objName = c_.state.objName;
     s.styleName = c_.lstStyle->text();
     for (std::size_t i = 0; i < editorCheckCount; ++i)
         s.checks[i] = static_cast<std::uint8_t>(c_.checks[i]->checkState());
-    s.drawnStop = c_.style.Stop;
-    s.stopSliderEnabled = !c_.editor.SliderStop->testAttribute(Qt::WA_ForceDisabled);
+    s.drawnStop = c_.state.drawing.Stop;
+    s.stopSliderEnabled = !stopSlider()->testAttribute(Qt::WA_ForceDisabled);
     s.stopBox = c_.txtStop->text();
     if (!writesStatement(s))
         s.statementBox = c_.txtFunction->text();
@@ -184,7 +178,7 @@ void EditorUndo::restore(const EditorSnapshot& state) {
             restoreStopMethod(state.stopMethod);
         else if (key == StyleKey::ObjName && c_.editor.txtObjName->text() != state.objName)
             c_.editor.txtObjName->setText(state.objName);
-        else if (QSlider* slider = c_.editor.slider(key))
+        else if (QSlider* slider = c_.editor.rows.slider(key))
             slider->setValue(static_cast<int>(state.slider(key)));
     }
     settleStop(state);
@@ -228,15 +222,19 @@ void EditorUndo::deselect(int option) {
 // With none, both stay as the last method left them, which the controls do
 // not tell: they are put back as they were.
 void EditorUndo::settleStop(const EditorSnapshot& state) {
-    QSlider* stop = c_.editor.SliderStop;
+    QSlider* stop = stopSlider();
     const bool enabled = !stop->testAttribute(Qt::WA_ForceDisabled);
     if (enabled != state.stopSliderEnabled)
         stop->setEnabled(state.stopSliderEnabled);
-    if (c_.style.Stop == state.drawnStop)
+    if (c_.state.drawing.Stop == state.drawnStop)
         return;
-    c_.style.Stop = state.drawnStop;
+    c_.state.drawing.Stop = state.drawnStop;
     c_.preview.RefreshPreview();
     c_.preview.repaintPreview();
+}
+
+QSlider* EditorUndo::stopSlider() const {
+    return c_.editor.rows[StyleKey::SliderValueStop].slider;
 }
 
 void EditorUndo::sliderAction(QWidget* slider) {

@@ -10,7 +10,7 @@
 // bring the preview, the statement and the labels back.
 
 #include "logic/undohistory.h"
-#include "module1/gradientstyle.h"
+#include "logic/editorstate.h"
 #include "window/stylecontrols.h"
 
 #include <QObject>
@@ -19,6 +19,8 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QLineEdit;
+class QSlider;
 class QTimer;
 class QWidget;
 
@@ -29,15 +31,15 @@ class PreviewMenu;
 class StyleCombo;
 
 struct EditorUndoControls {
-    StyleEditorControls editor;                      // the sliders, OptStop(0..1), txtObjName
+    StyleEditorControls editor;                      // the rows, OptStop(0..1), txtObjName
     StyleCombo* lstStyle;                            // its name field
     std::array<QCheckBox*, editorCheckCount> checks; // in EditorCheck order
     QLineEdit* txtStop;
-    QLineEdit* txtFunction;        // the statement
-    module1::GradientStyle& style; // its Stop, when no stop method is chosen
-    PreviewHandlers& preview;      // redraws after Stop is put back
-    QWidget& window;               // where the keys work
-    int burstPauseMs = 1000;       // the pause that ends a burst of keys
+    QLineEdit* txtFunction;   // the statement
+    EditorState& state;       // what a step keeps; Stop, when no stop method is chosen
+    PreviewHandlers& preview; // redraws after Stop is put back
+    QWidget& window;          // where the keys work
+    int burstPauseMs = 1000;  // the pause that ends a burst of keys
 };
 
 class EditorUndo : public QObject {
@@ -61,7 +63,7 @@ public:
     bool canRedo() const;
     const UndoHistory& history() const { return history_; }
 
-    // The editor as its controls hold it now.
+    // The editor now: its state and the controls the state does not keep.
     EditorSnapshot snapshot() const;
 
 protected:
@@ -72,6 +74,7 @@ private:
     void restoreStopMethod(StopMethod method);
     void deselect(int option);
     void settleStop(const EditorSnapshot& state);
+    QSlider* stopSlider() const;
     void sliderAction(QWidget* slider);
     bool textFieldHasFocus() const;
 

@@ -16,6 +16,7 @@
 #include "window/previewmenu.h"
 #include "window/programicon.h"
 #include "window/randomstyle.h"
+#include "window/sliderrow.h"
 #include "window/stylecombo.h"
 #include "window/stylelibrary.h"
 #include "window/stylelist.h"
@@ -61,6 +62,7 @@ FrmDegColor::FrmDegColor(WindowServices services, QWidget* parent)
     , hosted_(std::make_unique<HostedControls>(services_.controlHost, services_.messageBoxes)) {
     ui_->setupUi(this);
     setUpControls();
+    groupSliderRows();
     createEditorHandlers();
     createStyleHandlers();
     createOutputHandlers();
@@ -106,48 +108,54 @@ void FrmDegColor::setUpControls() {
     ui_->Surface->setPixelRatioOverride(1);
 }
 
+// Each number of a style has its row of controls, in the key table's order.
+void FrmDegColor::groupSliderRows() {
+    Ui::FrmDegColor& ui = *ui_;
+    rows_ = std::make_unique<SliderRows>(std::array<SliderRow, sliderRowCount>{{
+        {StyleKey::SliderValueR, ui.SliderR, ui.txtR, ui.Label1, ui.CheckR, ui.CheckRXT},
+        {StyleKey::SliderValueG, ui.SliderG, ui.txtG, ui.Label2, ui.CheckG, ui.CheckGXT},
+        {StyleKey::SliderValueB, ui.SliderB, ui.txtB, ui.Label3, ui.CheckB, ui.CheckBXT},
+        {StyleKey::SliderValueN, ui.SliderN, ui.txtN, ui.Label5, ui.CheckN, ui.CheckWXT},
+        {StyleKey::SliderValueStart, ui.SliderStart, ui.txtStart},
+        {StyleKey::SliderValueStop, ui.SliderStop, ui.txtStop},
+        {StyleKey::SliderValueBand, ui.SliderBand, ui.txtBandSize, nullptr, ui.Check1},
+        {StyleKey::ModLine, ui.SliderModLine, ui.txtModLine, nullptr, ui.ChkModLine},
+        {StyleKey::MoreXR, ui.SliderMR, ui.TxtMR, nullptr, ui.CheckMR, nullptr, ui.ShapeMR},
+        {StyleKey::MoreXG, ui.SliderMG, ui.TxtMG, nullptr, ui.CheckMG, nullptr, ui.ShapeMG},
+        {StyleKey::MoreXB, ui.SliderMB, ui.TxtMB, nullptr, ui.CheckMB, nullptr, ui.ShapeMB},
+    }});
+    // The object name as the form gives it; the handlers keep it from now on.
+    state_.objName = ui.txtObjName->text();
+}
+
+std::array<QRadioButton*, 2> FrmDegColor::optStop() const {
+    return {ui_->OptStop_0, ui_->OptStop_1};
+}
+
 // The preview with its statement, and the editor controls feeding it.
 void FrmDegColor::createEditorHandlers() {
-    const std::array<QRadioButton*, 2> optStop = {ui_->OptStop_0, ui_->OptStop_1};
-    preview_ = std::make_unique<PreviewHandlers>(
-        PreviewParts{*ui_->Picture2,
-                     *ui_->Check2,
-                     *ui_->txtObjName,
-                     *ui_->txtFunction,
-                     {ui_->SliderMR, ui_->SliderMG, ui_->SliderMB},
-                     optStop,
-                     style_,
-                     services_.clock,
-                     *hosted_});
-    editor_ = std::make_unique<EditorHandlers>(EditorControls{*ui_, style_, *hosted_, optStop},
-                                               *preview_);
+    preview_ = std::make_unique<PreviewHandlers>(PreviewParts{*ui_->Picture2, *ui_->Check2,
+                                                              *ui_->txtObjName, *ui_->txtFunction,
+                                                              state_, services_.clock, *hosted_});
+    editor_ = std::make_unique<EditorHandlers>(
+        EditorControls{*rows_, optStop(), ui_->Check2, ui_->Check3, ui_->Picture2, state_,
+                       *hosted_},
+        *preview_);
 }
 
 // Random gradients and styles, the wallpaper, the code export and the
 // full-screen window.
 void FrmDegColor::createOutputHandlers() {
     random_ = std::make_unique<RandomStyleHandlers>(
-        RandomStyleControls{*hosted_,
-                            {{{ui_->CheckR, ui_->CheckRXT, ui_->SliderR},
-                              {ui_->CheckG, ui_->CheckGXT, ui_->SliderG},
-                              {ui_->CheckB, ui_->CheckBXT, ui_->SliderB},
-                              {ui_->CheckN, ui_->CheckWXT, ui_->SliderN}}},
-                            {{{ui_->CheckMR, ui_->SliderMR},
-                              {ui_->CheckMG, ui_->SliderMG},
-                              {ui_->CheckMB, ui_->SliderMB}}},
-                            {ui_->Check1, ui_->SliderBand},
-                            {ui_->ChkModLine, ui_->SliderModLine},
-                            ui_->lstStyle,
-                            services_.random,
-                            *this});
+        RandomStyleControls{*hosted_, *rows_, ui_->lstStyle, services_.random, *this});
     wallpaper_ = std::make_unique<WallpaperHandler>(
-        WallpaperParts{*ui_->PicWallPaper, style_, services_.wallpaper,
+        WallpaperParts{*ui_->PicWallPaper, state_.drawing, services_.wallpaper,
                        [this] { return screenGeometryOf(*this); }, defaultWallpaperFolder()});
     codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
         ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
         services_.messageBoxes, services_.clipboard});
     fullScreen_ =
-        std::make_unique<FullScreenPreview>(FullScreenInputs{style_, services_.clock, *this});
+        std::make_unique<FullScreenPreview>(FullScreenInputs{state_.drawing, services_.clock, *this});
     pictures_ = std::make_unique<PictureCommands>(PictureCommandParts{
         [this] { return preview_->statementValues(); },
         [this] { return screenGeometryOf(*this).devicePixels(); }, services_.fileDialogs,
@@ -159,47 +167,30 @@ void FrmDegColor::createOutputHandlers() {
 
 void FrmDegColor::createUndo() {
     Ui::FrmDegColor& ui = *ui_;
-    undo_ = std::make_unique<EditorUndo>(
-        EditorUndoControls{{ui.SliderR,
-                            ui.SliderG,
-                            ui.SliderB,
-                            ui.SliderN,
-                            ui.SliderStart,
-                            ui.SliderStop,
-                            ui.SliderBand,
-                            ui.SliderModLine,
-                            ui.SliderMR,
-                            ui.SliderMG,
-                            ui.SliderMB,
-                            {ui.OptStop_0, ui.OptStop_1},
-                            ui.txtObjName},
-                           ui.lstStyle,
-                           {ui.CheckR, ui.CheckRXT, ui.CheckG, ui.CheckGXT, ui.CheckB, ui.CheckBXT,
-                            ui.CheckN, ui.CheckWXT, ui.CheckMR, ui.CheckMG, ui.CheckMB, ui.Check1,
-                            ui.ChkModLine, ui.Check3, ui.Check2},
-                           ui.txtStop,
-                           ui.txtFunction,
-                           style_,
-                           *preview_,
-                           *this});
+    undo_ = std::make_unique<EditorUndo>(EditorUndoControls{
+        {*rows_, optStop(), ui.txtObjName},
+        ui.lstStyle,
+        {ui.CheckR, ui.CheckRXT, ui.CheckG, ui.CheckGXT, ui.CheckB, ui.CheckBXT, ui.CheckN,
+         ui.CheckWXT, ui.CheckMR, ui.CheckMG, ui.CheckMB, ui.Check1, ui.ChkModLine, ui.Check3,
+         ui.Check2},
+        ui.txtStop,
+        ui.txtFunction,
+        state_,
+        *preview_,
+        *this});
     undo_->addMenuItems(*previewMenu_);
 }
 
 void FrmDegColor::createStyleHandlers() {
     Ui::FrmDegColor& ui = *ui_;
-    const StyleEditorControls editor{ui.SliderR,    ui.SliderG,       ui.SliderB,
-                                     ui.SliderN,    ui.SliderStart,   ui.SliderStop,
-                                     ui.SliderBand, ui.SliderModLine, ui.SliderMR,
-                                     ui.SliderMG,   ui.SliderMB,      {ui.OptStop_0, ui.OptStop_1},
-                                     ui.txtObjName};
     styleList_ = std::make_unique<StyleListHandlers>(
-        StyleListControls{ui.Filename, ui.lstStyle, ui.lblNbStyle, ui.Check2, editor});
+        StyleListControls{ui.Filename, ui.lstStyle, ui.lblNbStyle, ui.Check2,
+                          StyleEditorControls{*rows_, optStop(), ui.txtObjName}});
     styleLibrary_ = std::make_unique<StyleLibraryHandlers>(StyleLibraryControls{
-        ui.Filename, ui.lstStyle, editor, services_.messageBoxes, *styleList_});
+        ui.Filename, ui.lstStyle, state_, services_.messageBoxes, *styleList_});
     defaultSetting_ = std::make_unique<DefaultSettingHandlers>(
-        DefaultSettingControls{services_.messageBoxes, *editor_, ui.OptStop_0, ui.SliderStart,
-                               ui.SliderStop, ui.SliderBand, ui.SliderModLine, ui.Check1, ui.CheckN,
-                               ui.CheckWXT, ui.CheckRXT, ui.CheckGXT, ui.CheckBXT, ui.Check3});
+        DefaultSettingControls{services_.messageBoxes, *rows_, ui.OptStop_0,
+                               [this] { editor_->OptStop_Click(0); }, *ui.Picture2, ui.Check3});
 }
 
 void FrmDegColor::placeHostedControls() {
@@ -216,30 +207,30 @@ void FrmDegColor::wireButtons() {
     const auto frame = [this](platform::ClickFrame* f, std::function<void()> handler) {
         connect(f, &platform::ClickFrame::clicked, this, std::move(handler));
     };
-    const auto caption = [this](const char* name, std::function<void()> handler) {
-        hosted_->onClick(QString::fromLatin1(name), std::move(handler));
+    const auto caption = [this](Hosted control, std::function<void()> handler) {
+        hosted_->onClick(control, std::move(handler));
     };
     frame(ui_->Command1, [this] { Command1_Click(); });
-    caption("Velmira14", [this] { Command1_Click(); });
+    caption(Hosted::Velmira14, [this] { Command1_Click(); });
     frame(ui_->cmdFullScreen, [this] { cmdFullScreen_Click(); });
-    caption("Velmira13", [this] { cmdFullScreen_Click(); });
+    caption(Hosted::Velmira13, [this] { cmdFullScreen_Click(); });
     connect(ui_->Picture2, &platform::PictureBox::dblClick, this,
             [this] { cmdFullScreen_Click(); });
     frame(ui_->asxToolbar15, [this] { Velmira12_Click(); });
-    caption("Velmira12", [this] { Velmira12_Click(); });
-    caption("Command5", [this] { preview_->Command5_Click(); });
+    caption(Hosted::Velmira12, [this] { Velmira12_Click(); });
+    caption(Hosted::Command5, [this] { preview_->Command5_Click(); });
     const auto defaultSetting = [this] {
         defaultSetting_->Command2_Click();
         undo_->gestureEnded();
     };
     frame(ui_->asxToolbar2, defaultSetting);
-    caption("Command2", defaultSetting);
+    caption(Hosted::Command2, defaultSetting);
     frame(ui_->asxToolbar4, [this] { Command3_Click(); });
-    caption("Command3", [this] { Command3_Click(); });
-    caption("RndStyle", [this] { RndStyle_Click(); });
+    caption(Hosted::Command3, [this] { Command3_Click(); });
+    caption(Hosted::RndStyle, [this] { RndStyle_Click(); });
     frame(ui_->button, [this] { cmdCopy_Click(); });
-    caption("cmdCopy", [this] { cmdCopy_Click(); });
-    caption("Command4", [this] { Command4_Click(); });
+    caption(Hosted::cmdCopy, [this] { cmdCopy_Click(); });
+    caption(Hosted::Command4, [this] { Command4_Click(); });
     connect(ui_->cmdPlus, &QToolButton::clicked, this, [this] { styleLibrary_->cmdPlus_Click(); });
     connect(ui_->cmdmoins, &QToolButton::clicked, this,
             [this] { styleLibrary_->cmdmoins_Click(); });
@@ -321,7 +312,7 @@ void FrmDegColor::setKeyboardOrder() {
                                    ui.txtFunction,
                                    ui.button,
                                    ui.Text2,
-                                   hosted_->widget(QStringLiteral("URLLink1")),
+                                   hosted_->widget(Hosted::URLLink1),
                                    ui.asxToolbar13,
                                    ui.Command1};
     QWidget* previous = nullptr;
@@ -338,7 +329,7 @@ void FrmDegColor::Form_Load() {
     Ui::FrmDegColor& ui = *ui_;
     ui.Filename->setText(services_.profilePath);
     ui.SliderBand->setValue(50);
-    style_.ModLine = 1;
+    state_.drawing.ModLine = 1;
     // With an empty list nothing becomes current and the editor keeps its
     // initial values.
     if (ui.lstStyle->count() > 0)

@@ -4,12 +4,15 @@
 // background; from then on every change of an editor control runs its
 // handler at once, inside the change.
 
-#include "module1/gradientstyle.h"
+#include "logic/editorstate.h"
 #include "window/windowservices.h"
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
+
+class QRadioButton;
 
 namespace Ui {
 class FrmDegColor;
@@ -27,6 +30,7 @@ class PictureCommands;
 class PreviewHandlers;
 class PreviewMenu;
 class RandomStyleHandlers;
+class SliderRows;
 class StyleLibraryHandlers;
 class StyleListHandlers;
 class WallpaperHandler;
@@ -40,7 +44,9 @@ public:
     // The load sequence of the window; run once, before it is shown.
     void Form_Load();
 
-    const module1::GradientStyle& currentStyle() const { return style_; }
+    // What the preview paints, and the whole editor state.
+    const module1::GradientStyle& currentStyle() const { return state_.drawing; }
+    const EditorState& editorState() const { return state_; }
     PreviewHandlers& preview() { return *preview_; }
     StyleLibraryHandlers& styleLibrary() { return *styleLibrary_; }
     HostedControls& hosted() { return *hosted_; }
@@ -53,9 +59,13 @@ public:
     void cmdFullScreen_Click();
     // "Set as WallPaper".
     void Velmira12_Click();
+    // "Random": a random gradient from the included sliders; one undo step.
     void Command3_Click();
+    // " Random" of the style list: loads a saved style chosen at random.
     void RndStyle_Click();
+    // "Copy": the statement, " '" and the style name to the clipboard.
     void cmdCopy_Click();
+    // " Copy Function": the procedure source to the clipboard.
     void Command4_Click();
 
 protected:
@@ -65,6 +75,8 @@ protected:
 
 private:
     void setUpControls();
+    void groupSliderRows();
+    std::array<QRadioButton*, 2> optStop() const;
     void createEditorHandlers();
     void createStyleHandlers();
     void createOutputHandlers();
@@ -78,7 +90,10 @@ private:
 
     WindowServices services_;
     std::unique_ptr<Ui::FrmDegColor> ui_;
-    module1::GradientStyle style_;
+    // The one model of the editor: the handlers write it, the drawing, the
+    // statement, a save and undo read it.
+    EditorState state_;
+    std::unique_ptr<SliderRows> rows_;
     std::unique_ptr<HostedControls> hosted_;
     std::unique_ptr<PreviewHandlers> preview_;
     std::unique_ptr<EditorHandlers> editor_;

@@ -19,7 +19,7 @@ QString homePageAddress(const QString& programFolder) {
 }
 
 void pointHomePageLink(HostedControls& hosted) {
-    const QString link = QStringLiteral("URLLink1");
+    const Hosted link = Hosted::URLLink1;
     if (!hosted.isHosted(link))
         return;
     try {

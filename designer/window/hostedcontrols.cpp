@@ -18,6 +18,34 @@ static void initWindowResources() {
 
 namespace designer {
 
+QString hostedName(Hosted control) {
+    switch (control) {
+    case Hosted::Command2:
+        return QStringLiteral("Command2");
+    case Hosted::Command3:
+        return QStringLiteral("Command3");
+    case Hosted::Command4:
+        return QStringLiteral("Command4");
+    case Hosted::Command5:
+        return QStringLiteral("Command5");
+    case Hosted::RndStyle:
+        return QStringLiteral("RndStyle");
+    case Hosted::cmdCopy:
+        return QStringLiteral("cmdCopy");
+    case Hosted::Velmira12:
+        return QStringLiteral("Velmira12");
+    case Hosted::Velmira13:
+        return QStringLiteral("Velmira13");
+    case Hosted::Velmira14:
+        return QStringLiteral("Velmira14");
+    case Hosted::lblCalcultime:
+        return QStringLiteral("lblCalcultime");
+    case Hosted::URLLink1:
+        return QStringLiteral("URLLink1");
+    }
+    return {};
+}
+
 std::vector<StoredControl> parseStoredControls(const QString& text) {
     static const QRegularExpression header(QStringLiteral(R"(^\[([^\]]+)\]\s+(\S+)\s*$)"));
     std::vector<StoredControl> result;

@@ -39,6 +39,24 @@ std::vector<StoredControl> parseStoredControls(const QString& text);
 // The window's own stored sets (a resource of the program).
 QString windowStoredControls();
 
+// The hosted controls that the window's handlers address. Each is named once
+// here by its name in the stored sets; the captions are those of
+// frmdegcolor.controls.
+enum class Hosted {
+    Command2,      // "Default Setting"
+    Command3,      // "Random"
+    Command4,      // "Copy Function"
+    Command5,      // "Preview"
+    RndStyle,      // " Random" of the style list
+    cmdCopy,       // "Copy"
+    Velmira12,     // "Set as WallPaper"
+    Velmira13,     // "FullScreen Preview"
+    Velmira14,     // "Exit"
+    lblCalcultime, // the drawing time
+    URLLink1,      // "Brantel Online"
+};
+QString hostedName(Hosted control);
+
 class HostedControls {
 public:
     HostedControls(const platform::ControlHost& host, platform::MessageBoxService& messageBoxes);
@@ -52,6 +70,16 @@ public:
     // Tells the user, in one message and only the first time, which ProgIDs
     // could not be created.
     void reportFailures();
+
+    // The typed forms address the controls of the enumeration above; the
+    // forms by name serve code that goes over every control of the sets.
+    QWidget* widget(Hosted control) const { return widget(hostedName(control)); }
+    bool isHosted(Hosted control) const { return isHosted(hostedName(control)); }
+    void setCaption(Hosted control, const QString& text) { setCaption(hostedName(control), text); }
+    void setEnabled(Hosted control, bool enabled) { setEnabled(hostedName(control), enabled); }
+    void onClick(Hosted control, std::function<void()> handler) {
+        onClick(hostedName(control), std::move(handler));
+    }
 
     // The created control, or the plain label that stands in for it.
     QWidget* widget(const QString& name) const;

@@ -9,8 +9,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QSlider>
 
 namespace designer {
 
@@ -18,7 +16,7 @@ PreviewHandlers::PreviewHandlers(PreviewParts parts)
     : p_(parts) {}
 
 void PreviewHandlers::RefreshPreview() {
-    module1::GradientStyle& s = p_.style;
+    module1::GradientStyle& s = p_.state.drawing;
     const double t0 = p_.clock.seconds();
     p_.Picture2.cls();
     if (!p_.Check2.isChecked())
@@ -33,7 +31,7 @@ void PreviewHandlers::Command5_Click() {
     const double t0 = p_.clock.seconds();
     // Drawn without divisors, on top of the last drawing; the current
     // style's divisors stay as they are.
-    module1::GradientStyle undivided = p_.style;
+    module1::GradientStyle undivided = p_.state.drawing;
     undivided.MoreXR = undivided.MoreXG = undivided.MoreXB = 1;
     module1::Ombrelo(p_.Picture2, undivided);
     if (const std::optional<QString> statement = buildStatement())
@@ -46,28 +44,15 @@ void PreviewHandlers::repaintPreview() {
 }
 
 std::optional<QString> PreviewHandlers::buildStatement() const {
-    return designer::buildStatement(editorState());
+    return designer::buildStatement(p_.state);
 }
 
 std::optional<StatementValues> PreviewHandlers::statementValues() const {
-    return designer::statementValues(statementInput(editorState()));
-}
-
-EditorState PreviewHandlers::editorState() const {
-    EditorState state;
-    state.drawing = p_.style;
-    state.objName = p_.txtObjName.text();
-    state.setSlider(StyleKey::MoreXR, p_.moreX[0]->value());
-    state.setSlider(StyleKey::MoreXG, p_.moreX[1]->value());
-    state.setSlider(StyleKey::MoreXB, p_.moreX[2]->value());
-    if (p_.OptStop[0]->isChecked())
-        state.stopMethod = StopMethod::TargetHeight;
-    else if (p_.OptStop[1]->isChecked())
-        state.stopMethod = StopMethod::Manual;
-    return state;
+    return designer::statementValues(statementInput(p_.state));
 }
 
 void PreviewHandlers::txtObjName_Change() {
+    p_.state.objName = p_.txtObjName.text();
     RefreshPreview();
 }
 
@@ -76,7 +61,7 @@ void PreviewHandlers::txtFunction_Change() {
 }
 
 void PreviewHandlers::showTime(double seconds) {
-    p_.hosted.setCaption(QStringLiteral("lblCalcultime"), timeText(seconds));
+    p_.hosted.setCaption(Hosted::lblCalcultime, timeText(seconds));
 }
 
 } // namespace designer

@@ -1,22 +1,18 @@
 #pragma once
 // The preview and the call statement: RefreshPreview after every editor
-// change, the "Preview" button, the statement built from the window's state,
+// change, the "Preview" button, the statement built from the editor state,
 // and the two text boxes that follow the statement (the object name and the
 // statement box).
 
 #include "logic/editorstate.h"
 #include "logic/savedstatement.h"
-#include "module1/gradientstyle.h"
 
 #include <QString>
 
-#include <array>
 #include <optional>
 
 class QCheckBox;
 class QLineEdit;
-class QRadioButton;
-class QSlider;
 
 namespace platform {
 class Clock;
@@ -33,12 +29,7 @@ struct PreviewParts {
     QCheckBox& Check2; // automatic preview
     QLineEdit& txtObjName;
     QLineEdit& txtFunction;
-    // SliderMR, SliderMG, SliderMB: the statement takes the divisors from
-    // the sliders.
-    std::array<QSlider*, 3> moreX;
-    // OptStop(0) and OptStop(1).
-    std::array<QRadioButton*, 2> OptStop;
-    module1::GradientStyle& style;
+    EditorState& state; // what is painted and what the statement says
     platform::Clock& clock;
     HostedControls& hosted; // lblCalcultime
 };
@@ -56,17 +47,17 @@ public:
     // The preview box shows its persistent image again.
     void repaintPreview();
 
-    // The statement for the window's current state; nothing when no stop
-    // method is selected.
+    // The statement for the editor state; nothing when no stop method is
+    // selected.
     std::optional<QString> buildStatement() const;
     // What that statement paints: the values of saved and copied pictures.
     std::optional<StatementValues> statementValues() const;
 
+    // The object name as typed goes into the state and the statement.
     void txtObjName_Change();
     void txtFunction_Change();
 
 private:
-    EditorState editorState() const;
     void showTime(double seconds);
 
     PreviewParts p_;

@@ -3,6 +3,7 @@
 #include "services/randomsource.h"
 #include "services/screenpointer.h"
 #include "window/hostedcontrols.h"
+#include "window/sliderrow.h"
 #include "window/stylecombo.h"
 
 #include <QCheckBox>
@@ -61,7 +62,9 @@ double RandomStyleHandlers::draw() {
 }
 
 void RandomStyleHandlers::drawColours() {
-    for (const RandomStyleControls::Colour& colour : c_.colours) {
+    for (const StyleKey key : {StyleKey::SliderValueR, StyleKey::SliderValueG,
+                               StyleKey::SliderValueB, StyleKey::SliderValueN}) {
+        const SliderRow& colour = c_.rows[key];
         if (colour.include->checkState() != Qt::Checked) {
             colour.extended->setEnabled(false);
             continue;
@@ -81,21 +84,24 @@ void RandomStyleHandlers::drawColours() {
 }
 
 void RandomStyleHandlers::drawOptions() {
-    for (const RandomStyleControls::Option& moreX : c_.moreX)
-        if (moreX.box->checkState() == Qt::Checked)
+    for (const StyleKey key : {StyleKey::MoreXR, StyleKey::MoreXG, StyleKey::MoreXB}) {
+        const SliderRow& moreX = c_.rows[key];
+        if (moreX.include->checkState() == Qt::Checked)
             moreX.slider->setValue(floorOf(draw() * 20 + 1));
-    if (c_.band.box->checkState() == Qt::Checked) {
-        // The draw gives 6..260; the slider ends at 255.
-        QSlider* band = c_.band.slider;
-        band->setValue(std::min(floorOf(draw() * 255 + 6), band->maximum()));
     }
-    if (c_.modLine.box->checkState() == Qt::Checked)
-        c_.modLine.slider->setValue(floorOf(draw() * 50 + 1));
+    const SliderRow& band = c_.rows[StyleKey::SliderValueBand];
+    if (band.include->checkState() == Qt::Checked) {
+        // The draw gives 6..260; the slider ends at 255.
+        band.slider->setValue(std::min(floorOf(draw() * 255 + 6), band.slider->maximum()));
+    }
+    const SliderRow& modLine = c_.rows[StyleKey::ModLine];
+    if (modLine.include->checkState() == Qt::Checked)
+        modLine.slider->setValue(floorOf(draw() * 50 + 1));
 }
 
 void RandomStyleHandlers::setButtonsEnabled(bool enabled) {
-    for (const char* name : {"Command3", "cmdCopy", "Command4", "Command2"})
-        c_.hosted.setEnabled(QString::fromLatin1(name), enabled);
+    for (const Hosted button : {Hosted::Command3, Hosted::cmdCopy, Hosted::Command4, Hosted::Command2})
+        c_.hosted.setEnabled(button, enabled);
 }
 
 } // namespace designer

@@ -4,10 +4,6 @@
 // updates the style and redraws), and a random choice among the saved
 // styles, loaded by selecting it in the style list.
 
-#include <array>
-
-class QCheckBox;
-class QSlider;
 class QWidget;
 
 namespace platform {
@@ -17,26 +13,14 @@ class RandomSource;
 namespace designer {
 
 class HostedControls;
+class SliderRows;
 class StyleCombo;
 
 struct RandomStyleControls {
-    // A colour or the level: its include box, its extended-range box and
-    // its slider.
-    struct Colour {
-        QCheckBox* include;
-        QCheckBox* extended;
-        QSlider* slider;
-    };
-    struct Option {
-        QCheckBox* box;
-        QSlider* slider;
-    };
-
-    HostedControls& hosted;        // the buttons switched off meanwhile
-    std::array<Colour, 4> colours; // red, green, blue, level
-    std::array<Option, 3> moreX;   // MoreX red, green, blue
-    Option band;                   // Check1, SliderBand
-    Option modLine;                // ChkModLine, SliderModLine
+    HostedControls& hosted; // the buttons switched off meanwhile
+    // The sliders and the boxes that include them (and extend a colour's
+    // or the level's range).
+    const SliderRows& rows;
     StyleCombo* lstStyle;
     platform::RandomSource& random;
     QWidget& form; // shows the hourglass meanwhile

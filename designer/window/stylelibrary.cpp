@@ -1,5 +1,6 @@
 #include "window/stylelibrary.h"
 
+#include "logic/editorstate.h"
 #include "logic/storedstyle.h"
 #include "services/messagebox.h"
 #include "window/stylecombo.h"
@@ -32,7 +33,7 @@ void StyleLibraryHandlers::cmdPlus_Click() {
         return;
     }
     const QString name = field->text();
-    saveStoredStyle(c_.Filename->text(), name, c_.editor.record());
+    saveStoredStyle(c_.Filename->text(), name, saveRecord(c_.state));
     c_.styleList.Filename_Change();
     c_.lstStyle->setText(name);
 }

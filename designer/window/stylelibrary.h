@@ -4,7 +4,7 @@
 // the list from the file as it really is afterwards; a write that fails is
 // not reported.
 
-#include "window/stylecontrols.h"
+class QLineEdit;
 
 namespace platform {
 class MessageBoxService;
@@ -12,13 +12,14 @@ class MessageBoxService;
 
 namespace designer {
 
+struct EditorState;
 class StyleCombo;
 class StyleListHandlers;
 
 struct StyleLibraryControls {
     const QLineEdit* Filename;
     StyleCombo* lstStyle;
-    StyleEditorControls editor;
+    const EditorState& state; // what a save stores
     platform::MessageBoxService& messageBoxes;
     StyleListHandlers& styleList; // the refill, and the load of the first style
 };

@@ -2,6 +2,7 @@
 
 #include "logic/storedstyle.h"
 #include "logic/styleload.h"
+#include "window/sliderrow.h"
 #include "window/stylecombo.h"
 
 #include <QCheckBox>
@@ -43,7 +44,7 @@ void StyleListHandlers::lstStyle_Click() {
             c_.editor.txtObjName->setText(step.text);
         } else {
             // A value beyond the slider's range stops at its end.
-            c_.editor.slider(step.key)->setValue(static_cast<int>(step.number));
+            c_.editor.rows[step.key].slider->setValue(static_cast<int>(step.number));
         }
     }
 }

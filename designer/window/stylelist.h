@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 
 namespace designer {
 
