@@ -84,3 +84,18 @@ TEST(EditorState, SaveWritesTheStopMethodAsTheOptionPair) {
 }
 
 } // namespace
+
+TEST(EditorState, EachSliderFeedsItsOwnDrawingValue) {
+    module1::GradientStyle d;
+    vb::Integer next = 1;
+    for (const designer::StyleKeyInfo& info : designer::styleKeys) {
+        vb::Integer* value = designer::drawingValue(d, info.key);
+        // A number key has a slider and feeds a value; the options and the
+        // object name feed none.
+        EXPECT_EQ(value != nullptr, info.form == designer::TextForm::Integer) << info.name;
+        if (value)
+            *value = next++;
+    }
+    const module1::GradientStyle expected{1, 2, 3, 4, 7, 5, 6, 8, vb::False, 9, 10, 11};
+    EXPECT_EQ(d, expected);
+}

@@ -1,9 +1,12 @@
-// The editor's stop position as a user meets it: with the stop method "the
-// target's height", the preview paints down to its own height whatever the
-// disabled Stop slider holds, also after a style has set that slider.
+// The editor as a user meets it: its state follows every control, whatever
+// moves it; and with the stop method "the target's height", the preview
+// paints down to its own height whatever the disabled Stop slider holds, also
+// after a style has set that slider.
 
+#include "logic/editorstate.h"
 #include "logic/stopheight.h"
 #include "picturebox/picturebox.h"
+#include "window/editorundo.h"
 #include "window/stylecombo.h"
 #include "window/tests/useractions.h"
 #include "window/tests/windowfixture.h"
@@ -21,8 +24,78 @@ class EditorTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void stateFollowsTheControls();
     void heightMethodKeepsThePreviewHeightWhenAStyleSetsTheSlider();
 };
+
+namespace {
+
+// The sliders' names by key, as the form names them.
+const std::pair<designer::StyleKey, const char*> kSliders[] = {
+    {designer::StyleKey::SliderValueR, "SliderR"},
+    {designer::StyleKey::SliderValueG, "SliderG"},
+    {designer::StyleKey::SliderValueB, "SliderB"},
+    {designer::StyleKey::SliderValueN, "SliderN"},
+    {designer::StyleKey::SliderValueStart, "SliderStart"},
+    {designer::StyleKey::SliderValueStop, "SliderStop"},
+    {designer::StyleKey::SliderValueBand, "SliderBand"},
+    {designer::StyleKey::ModLine, "SliderModLine"},
+    {designer::StyleKey::MoreXR, "SliderMR"},
+    {designer::StyleKey::MoreXG, "SliderMG"},
+    {designer::StyleKey::MoreXB, "SliderMB"},
+};
+
+// The state holds what the controls show, and the statement shown is the
+// state's.
+void checkStateMatches(WindowFixture& f) {
+    const designer::EditorState& state = f.window().editorState();
+    for (const auto& [key, name] : kSliders)
+        QCOMPARE(state.slider(key), f.slider(name)->value());
+    const bool height = f.child<QRadioButton>("OptStop_0")->isChecked();
+    const bool manual = f.child<QRadioButton>("OptStop_1")->isChecked();
+    QCOMPARE(state.stopMethod, height   ? designer::StopMethod::TargetHeight
+                               : manual ? designer::StopMethod::Manual
+                                        : designer::StopMethod::None);
+    QCOMPARE(state.objName, f.edit("txtObjName")->text());
+    if (const auto statement = designer::buildStatement(state))
+        QCOMPARE(f.edit("txtFunction")->text(), *statement);
+}
+
+} // namespace
+
+void EditorTest::stateFollowsTheControls() {
+    WindowFixture f;
+    f.writeProfile(styleSection(QStringLiteral("Loaded"), 300, 20, 40, 200, 5, 900, 30, false,
+                                QStringLiteral("Me.Picture1"), 3, 4, 0, 7) +
+                   "[Neither]\r\nSliderValueR=12\r\nOptValue0=False\r\nOptValue1=False\r\n");
+    f.start();
+    checkStateMatches(f);
+    // Every slider moved by the user, each divisor to its end.
+    for (const auto& [key, name] : kSliders) {
+        QSlider* slider = f.slider(name);
+        if (!slider->isEnabled())
+            continue;
+        designer::test::dragSlider(slider, slider->maximum() - 1);
+        checkStateMatches(f);
+    }
+    designer::test::clickLeftEdge(f.child<QRadioButton>("OptStop_1"));
+    checkStateMatches(f);
+    designer::test::typeInto(f.edit("txtObjName"), QStringLiteral("picBack"));
+    checkStateMatches(f);
+    // A load, a load that selects neither option, and "Random".
+    designer::test::chooseListRow(f.child<designer::StyleCombo>("lstStyle"), 0);
+    checkStateMatches(f);
+    designer::test::chooseListRow(f.child<designer::StyleCombo>("lstStyle"), 1);
+    QCOMPARE(f.window().editorState().stopMethod, designer::StopMethod::None);
+    checkStateMatches(f);
+    designer::test::clickCaption(f.window(), QStringLiteral("Command3"));
+    checkStateMatches(f);
+    // Undo puts the controls back, and the state with them.
+    for (int i = 0; i < 4; ++i) {
+        f.window().undo().undo();
+        checkStateMatches(f);
+    }
+}
 
 void EditorTest::heightMethodKeepsThePreviewHeightWhenAStyleSetsTheSlider() {
     WindowFixture f;
