@@ -22,7 +22,7 @@ struct DefaultSettingControls {
     const SliderRows& rows; // Start, Stop, Band, ModLine and the random options
     QRadioButton* OptStop0;
     std::function<void()> OptStop0_Click; // the click of OptStop(0), run once more
-    platform::PictureBox& Picture2; // whose height Stop takes
+    platform::PictureBox& Picture2;       // whose height Stop takes
     QCheckBox* Check3;                    // Auto-Redraw
 };
 

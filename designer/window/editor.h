@@ -66,10 +66,9 @@ public:
     void Check3_Click();
     void OptStop_Click(int index);
 
+private:
     // The preview's inner height in twips, as the stop method takes it.
     double previewScaleHeight() const;
-
-private:
     const SliderRow& row(StyleKey key) const;
     // The slider's value into the state and the value box.
     int takeSlider(const SliderRow& row);

@@ -9,8 +9,8 @@
 // A restore sets the controls as a style load does, so that their handlers
 // bring the preview, the statement and the labels back.
 
-#include "logic/undohistory.h"
 #include "logic/editorstate.h"
+#include "logic/undohistory.h"
 #include "window/stylecontrols.h"
 
 #include <QObject>

@@ -137,10 +137,10 @@ void FrmDegColor::createEditorHandlers() {
     preview_ = std::make_unique<PreviewHandlers>(PreviewParts{*ui_->Picture2, *ui_->Check2,
                                                               *ui_->txtObjName, *ui_->txtFunction,
                                                               state_, services_.clock, *hosted_});
-    editor_ = std::make_unique<EditorHandlers>(
-        EditorControls{*rows_, optStop(), ui_->Check2, ui_->Check3, ui_->Picture2, state_,
-                       *hosted_},
-        *preview_);
+    editor_ =
+        std::make_unique<EditorHandlers>(EditorControls{*rows_, optStop(), ui_->Check2, ui_->Check3,
+                                                        ui_->Picture2, state_, *hosted_},
+                                         *preview_);
 }
 
 // Random gradients and styles, the wallpaper, the code export and the
@@ -154,8 +154,8 @@ void FrmDegColor::createOutputHandlers() {
     codeExport_ = std::make_unique<CodeExportHandlers>(CodeExportControls{
         ui_->txtObjName, ui_->txtFunction, ui_->Text2, ui_->lstStyle->editField(),
         services_.messageBoxes, services_.clipboard});
-    fullScreen_ =
-        std::make_unique<FullScreenPreview>(FullScreenInputs{state_.drawing, services_.clock, *this});
+    fullScreen_ = std::make_unique<FullScreenPreview>(
+        FullScreenInputs{state_.drawing, services_.clock, *this});
     pictures_ = std::make_unique<PictureCommands>(PictureCommandParts{
         [this] { return preview_->statementValues(); },
         [this] { return screenGeometryOf(*this).devicePixels(); }, services_.fileDialogs,
@@ -167,17 +167,17 @@ void FrmDegColor::createOutputHandlers() {
 
 void FrmDegColor::createUndo() {
     Ui::FrmDegColor& ui = *ui_;
-    undo_ = std::make_unique<EditorUndo>(EditorUndoControls{
-        {*rows_, optStop(), ui.txtObjName},
-        ui.lstStyle,
-        {ui.CheckR, ui.CheckRXT, ui.CheckG, ui.CheckGXT, ui.CheckB, ui.CheckBXT, ui.CheckN,
-         ui.CheckWXT, ui.CheckMR, ui.CheckMG, ui.CheckMB, ui.Check1, ui.ChkModLine, ui.Check3,
-         ui.Check2},
-        ui.txtStop,
-        ui.txtFunction,
-        state_,
-        *preview_,
-        *this});
+    undo_ = std::make_unique<EditorUndo>(
+        EditorUndoControls{{*rows_, optStop(), ui.txtObjName},
+                           ui.lstStyle,
+                           {ui.CheckR, ui.CheckRXT, ui.CheckG, ui.CheckGXT, ui.CheckB, ui.CheckBXT,
+                            ui.CheckN, ui.CheckWXT, ui.CheckMR, ui.CheckMG, ui.CheckMB, ui.Check1,
+                            ui.ChkModLine, ui.Check3, ui.Check2},
+                           ui.txtStop,
+                           ui.txtFunction,
+                           state_,
+                           *preview_,
+                           *this});
     undo_->addMenuItems(*previewMenu_);
 }
 

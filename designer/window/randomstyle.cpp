@@ -100,7 +100,8 @@ void RandomStyleHandlers::drawOptions() {
 }
 
 void RandomStyleHandlers::setButtonsEnabled(bool enabled) {
-    for (const Hosted button : {Hosted::Command3, Hosted::cmdCopy, Hosted::Command4, Hosted::Command2})
+    for (const Hosted button :
+         {Hosted::Command3, Hosted::cmdCopy, Hosted::Command4, Hosted::Command2})
         c_.hosted.setEnabled(button, enabled);
 }
 

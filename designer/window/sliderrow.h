@@ -27,9 +27,9 @@ struct SliderRow {
     StyleKey key;
     QSlider* slider;
     QLineEdit* valueBox;
-    QLabel* rangeLabel = nullptr; // the colours and the level
-    QCheckBox* include = nullptr; // all but Start and Stop
-    QCheckBox* extended = nullptr; // the colours and the level
+    QLabel* rangeLabel = nullptr;   // the colours and the level
+    QCheckBox* include = nullptr;   // all but Start and Stop
+    QCheckBox* extended = nullptr;  // the colours and the level
     platform::Lamp* lamp = nullptr; // the MoreX divisors
 };
 
