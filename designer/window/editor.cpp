@@ -25,7 +25,7 @@ constexpr vb::OleColor kLampBlue = 0x00C00000;
 
 } // namespace
 
-EditorHandlers::EditorHandlers(EditorControls controls, PreviewHandlers& preview)
+EditorHandlers::EditorHandlers(EditorControls controls, PreviewRefresh& preview)
     : c_(controls)
     , preview_(preview) {}
 

@@ -20,7 +20,7 @@ class PictureBox;
 namespace designer {
 
 class HostedControls;
-class PreviewHandlers;
+class PreviewRefresh;
 class SliderRows;
 struct SliderRow;
 
@@ -37,7 +37,7 @@ struct EditorControls {
 
 class EditorHandlers : public QObject {
 public:
-    EditorHandlers(EditorControls controls, PreviewHandlers& preview);
+    EditorHandlers(EditorControls controls, PreviewRefresh& preview);
 
     // Takes the controls' values into the editor state, then connects every
     // editor control to its handler.
@@ -87,7 +87,7 @@ private:
     void stopAtPreviewHeight();
 
     EditorControls c_;
-    PreviewHandlers& preview_;
+    PreviewRefresh& preview_;
 };
 
 } // namespace designer

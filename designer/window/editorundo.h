@@ -26,7 +26,7 @@ class QWidget;
 
 namespace designer {
 
-class PreviewHandlers;
+class PreviewRefresh;
 class PreviewMenu;
 class StyleCombo;
 
@@ -35,11 +35,11 @@ struct EditorUndoControls {
     StyleCombo* lstStyle;                            // its name field
     std::array<QCheckBox*, editorCheckCount> checks; // in EditorCheck order
     QLineEdit* txtStop;
-    QLineEdit* txtFunction;   // the statement
-    EditorState& state;       // what a step keeps; Stop, when no stop method is chosen
-    PreviewHandlers& preview; // redraws after Stop is put back
-    QWidget& window;          // where the keys work
-    int burstPauseMs = 1000;  // the pause that ends a burst of keys
+    QLineEdit* txtFunction;  // the statement
+    EditorState& state;      // what a step keeps; Stop, when no stop method is chosen
+    PreviewRefresh& preview; // redraws after Stop is put back
+    QWidget& window;         // where the keys work
+    int burstPauseMs = 1000; // the pause that ends a burst of keys
 };
 
 class EditorUndo : public QObject {

@@ -186,8 +186,9 @@ void FrmDegColor::createStyleHandlers() {
     styleList_ = std::make_unique<StyleListHandlers>(
         StyleListControls{ui.Filename, ui.lstStyle, ui.lblNbStyle, ui.Check2,
                           StyleEditorControls{*rows_, optStop(), ui.txtObjName}});
-    styleLibrary_ = std::make_unique<StyleLibraryHandlers>(StyleLibraryControls{
-        ui.Filename, ui.lstStyle, state_, services_.messageBoxes, *styleList_});
+    styleLibrary_ = std::make_unique<StyleLibraryHandlers>(
+        StyleLibraryControls{ui.Filename, ui.lstStyle, state_, services_.messageBoxes,
+                             [this] { styleList_->Filename_Change(); }});
     defaultSetting_ = std::make_unique<DefaultSettingHandlers>(
         DefaultSettingControls{services_.messageBoxes, *rows_, ui.OptStop_0,
                                [this] { editor_->OptStop_Click(0); }, *ui.Picture2, ui.Check3});

@@ -34,18 +34,28 @@ struct PreviewParts {
     HostedControls& hosted; // lblCalcultime
 };
 
-class PreviewHandlers {
+// What the editor asks of the preview after a change.
+class PreviewRefresh {
+public:
+    // Clears the preview; while automatic preview is on, paints the current
+    // style, shows the drawing time and writes the statement.
+    virtual void RefreshPreview() = 0;
+    // The preview box shows its persistent image again.
+    virtual void repaintPreview() = 0;
+
+protected:
+    ~PreviewRefresh() = default;
+};
+
+class PreviewHandlers : public PreviewRefresh {
 public:
     explicit PreviewHandlers(PreviewParts parts);
 
-    // Clears the preview; while automatic preview is on, paints the current
-    // style, shows the drawing time and writes the statement.
-    void RefreshPreview();
+    void RefreshPreview() override;
     // "Preview": paints over what is there without divisors, then writes the
     // statement and the time.
     void Command5_Click();
-    // The preview box shows its persistent image again.
-    void repaintPreview();
+    void repaintPreview() override;
 
     // The statement for the editor state; nothing when no stop method is
     // selected.

@@ -4,7 +4,6 @@
 #include "logic/storedstyle.h"
 #include "services/messagebox.h"
 #include "window/stylecombo.h"
-#include "window/stylelist.h"
 
 #include <QLineEdit>
 
@@ -34,7 +33,7 @@ void StyleLibraryHandlers::cmdPlus_Click() {
     }
     const QString name = field->text();
     saveStoredStyle(c_.Filename->text(), name, saveRecord(c_.state));
-    c_.styleList.Filename_Change();
+    c_.refillList();
     c_.lstStyle->setText(name);
 }
 
@@ -47,7 +46,7 @@ void StyleLibraryHandlers::cmdmoins_Click() {
     if (answer != platform::msgbox::Yes)
         return;
     deleteStoredStyle(c_.Filename->text(), name);
-    c_.styleList.Filename_Change();
+    c_.refillList();
     // With no style left, nothing becomes current and the editor stays.
     c_.lstStyle->setCurrentIndex(0);
 }

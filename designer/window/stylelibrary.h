@@ -1,8 +1,10 @@
 #pragma once
-// Saving the editor's values under the name in the style list's edit field
+// Saving the editor's state under the name in the style list's edit field
 // ("+"), and deleting the style of that name after asking ("-"). Both refill
 // the list from the file as it really is afterwards; a write that fails is
 // not reported.
+
+#include <functional>
 
 class QLineEdit;
 
@@ -14,14 +16,13 @@ namespace designer {
 
 struct EditorState;
 class StyleCombo;
-class StyleListHandlers;
 
 struct StyleLibraryControls {
     const QLineEdit* Filename;
     StyleCombo* lstStyle;
     const EditorState& state; // what a save stores
     platform::MessageBoxService& messageBoxes;
-    StyleListHandlers& styleList; // the refill, and the load of the first style
+    std::function<void()> refillList; // the style list's Filename_Change
 };
 
 class StyleLibraryHandlers {
