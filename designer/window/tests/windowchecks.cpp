@@ -1,5 +1,6 @@
 #include "window/tests/windowchecks.h"
 
+#include "logic/editorstate.h"
 #include "logic/statement.h"
 #include "logic/stopheight.h"
 #include "logic/textforms.h"
@@ -219,6 +220,7 @@ WindowChecks::WindowChecks(WindowFixture& fixture, double clockStep)
 
 QStringList WindowChecks::afterEveryAction() {
     QStringList problems = editorProblems();
+    problems += stateProblems();
     problems += statementProblems();
     problems += previewProblems();
     problems += libraryProblems();
@@ -288,6 +290,39 @@ QStringList WindowChecks::editorProblems() {
         if (f_.check(include)->isChecked() != f_.check(extended)->isEnabled())
             problems << QStringLiteral("%1 enabled against %2")
                             .arg(QLatin1String(extended), QLatin1String(include));
+    return problems;
+}
+
+// The window's editor state holds what its controls show.
+QStringList WindowChecks::stateProblems() {
+    QStringList problems;
+    const EditorState& state = f_.window().editorState();
+    const std::pair<StyleKey, const char*> sliders[] = {{StyleKey::SliderValueR, "SliderR"},
+                                                        {StyleKey::SliderValueG, "SliderG"},
+                                                        {StyleKey::SliderValueB, "SliderB"},
+                                                        {StyleKey::SliderValueN, "SliderN"},
+                                                        {StyleKey::SliderValueStart, "SliderStart"},
+                                                        {StyleKey::SliderValueStop, "SliderStop"},
+                                                        {StyleKey::SliderValueBand, "SliderBand"},
+                                                        {StyleKey::ModLine, "SliderModLine"},
+                                                        {StyleKey::MoreXR, "SliderMR"},
+                                                        {StyleKey::MoreXG, "SliderMG"},
+                                                        {StyleKey::MoreXB, "SliderMB"}};
+    for (const auto& [key, name] : sliders)
+        if (state.slider(key) != f_.slider(name)->value())
+            problems << QStringLiteral("the state holds %1 for %2, which shows %3")
+                            .arg(state.slider(key))
+                            .arg(QLatin1String(name))
+                            .arg(f_.slider(name)->value());
+    StopMethod shown = StopMethod::None;
+    if (f_.child<QRadioButton>("OptStop_0")->isChecked())
+        shown = StopMethod::TargetHeight;
+    else if (f_.child<QRadioButton>("OptStop_1")->isChecked())
+        shown = StopMethod::Manual;
+    if (state.stopMethod != shown)
+        problems << QStringLiteral("the state's stop method is not the options'");
+    if (state.objName != f_.edit("txtObjName")->text())
+        problems << QStringLiteral("the state's object name is '%1'").arg(state.objName);
     return problems;
 }
 

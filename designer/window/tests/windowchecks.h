@@ -51,6 +51,7 @@ public:
 
 private:
     QStringList editorProblems();
+    QStringList stateProblems();
     QStringList statementProblems();
     QStringList previewProblems();
     QStringList libraryProblems();
