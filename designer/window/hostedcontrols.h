@@ -84,7 +84,6 @@ public:
     // The created control, or the plain label that stands in for it.
     QWidget* widget(const QString& name) const;
     bool isHosted(const QString& name) const;
-    QStringList failedProgIds() const { return failedProgIds_; }
 
     void setCaption(const QString& name, const QString& text);
     QString caption(const QString& name) const;
@@ -111,7 +110,7 @@ private:
     platform::MessageBoxService& messageBoxes_;
     platform::StandardControlSite site_;
     QHash<QString, Entry> entries_;
-    QStringList failedProgIds_;
+    QStringList failedProgIds_; // each told once
     QStringList failures_;
     QHash<QString, std::vector<std::function<void()>>> clickHandlers_;
     bool reported_ = false;
