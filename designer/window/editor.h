@@ -43,11 +43,12 @@ public:
     // editor control to its handler.
     void connectControls();
 
+    // A slider row's value: into the state, its value box and range label.
     void SliderR_Change();
     void SliderG_Change();
     void SliderB_Change();
     void SliderN_Change();
-    void txtN_Change();
+    void txtN_Change(); // the level box: N into the drawing
     void SliderStart_Change();
     void SliderStop_Change();
     void SliderBand_Change();
@@ -55,15 +56,18 @@ public:
     void SliderMR_Change();
     void SliderMG_Change();
     void SliderMB_Change();
+    // An include box: enables its extended-range box.
     void CheckR_Click();
     void CheckG_Click();
     void CheckB_Click();
     void CheckN_Click();
+    // A MoreX include box: lights its lamp.
     void CheckMR_Click();
     void CheckMG_Click();
     void CheckMB_Click();
-    void Check2_Click();
-    void Check3_Click();
+    void Check2_Click(); // automatic preview
+    void Check3_Click(); // "Auto-Redraw"
+    // The stop method: Stop from the preview's height, or from its slider.
     void OptStop_Click(int index);
 
 private:
