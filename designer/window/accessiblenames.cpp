@@ -1,6 +1,5 @@
 #include "window/accessiblenames.h"
 
-#include "window/frmpreview.h"
 #include "window/hostedcontrols.h"
 
 #include <QCheckBox>
@@ -151,12 +150,12 @@ void nameMainWindowControls(QWidget& form, const HostedControls& hosted) {
     }
 }
 
-void nameFullScreenControls(FrmPreview& window) {
+void nameFullScreenControls(QWidget& window, QWidget* close, QWidget* hidePanel, QWidget* timeBox) {
     window.setAccessibleName(QStringLiteral("FullScreen Preview"));
     window.setAccessibleDescription(QStringLiteral("A click outside the panel closes it"));
-    name(window.cmdHide[0], QStringLiteral("Close"), "");
-    name(window.cmdHide[1], QStringLiteral("Hide the panel"), "Slides the panel out of view");
-    name(window.Picture1, QStringLiteral("Calcul Time"), "");
+    name(close, QStringLiteral("Close"), "");
+    name(hidePanel, QStringLiteral("Hide the panel"), "Slides the panel out of view");
+    name(timeBox, QStringLiteral("Calcul Time"), "");
 }
 
 } // namespace designer

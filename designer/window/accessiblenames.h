@@ -10,14 +10,14 @@ class QWidget;
 
 namespace designer {
 
-class FrmPreview;
 class HostedControls;
 
 // The main window, once its hosted controls are in place: names the
 // controls, and keeps the lamps' names up to date with their state.
 void nameMainWindowControls(QWidget& form, const HostedControls& hosted);
 
-// The full-screen window, once its panel exists.
-void nameFullScreenControls(FrmPreview& window);
+// The full-screen window, once its panel exists: the window, its two panel
+// buttons (close, hide the panel) and the drawing-time box.
+void nameFullScreenControls(QWidget& window, QWidget* close, QWidget* hidePanel, QWidget* timeBox);
 
 } // namespace designer

@@ -72,7 +72,7 @@ void FrmPreview::createPanel() {
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     cmdHide[0]->setFocus();
-    nameFullScreenControls(*this);
+    nameFullScreenControls(*this, cmdHide[0], cmdHide[1], Picture1);
 }
 
 // The design positions, in twips of the screen the window is on.
