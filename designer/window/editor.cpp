@@ -1,5 +1,6 @@
 #include "window/editor.h"
 
+#include "logic/rangelabel.h"
 #include "logic/stopheight.h"
 #include "picturebox/olecolor.h"
 #include "picturebox/picturebox.h"
@@ -90,27 +91,29 @@ void EditorHandlers::redraw() {
     preview_.repaintPreview();
 }
 
-void EditorHandlers::colourSliderChange(StyleKey key, const QString& letter) {
+void EditorHandlers::showRange(const SliderRow& r, int value) {
+    if (const std::optional<QString> text = rangeLabelText(r.key, value))
+        r.rangeLabel->setText(*text);
+}
+
+void EditorHandlers::colourSliderChange(StyleKey key) {
     const SliderRow& r = row(key);
     const int v = takeSlider(r);
     *drawingValue(c_.state.drawing, key) = static_cast<vb::Integer>(v);
-    if (v >= 0 && v <= 255)
-        r.rangeLabel->setText(letter);
-    else if (v >= 256 && v <= 512)
-        r.rangeLabel->setText(letter + QStringLiteral("-XT"));
+    showRange(r, v);
     redraw();
 }
 
 void EditorHandlers::SliderR_Change() {
-    colourSliderChange(StyleKey::SliderValueR, QStringLiteral("R"));
+    colourSliderChange(StyleKey::SliderValueR);
 }
 
 void EditorHandlers::SliderG_Change() {
-    colourSliderChange(StyleKey::SliderValueG, QStringLiteral("G"));
+    colourSliderChange(StyleKey::SliderValueG);
 }
 
 void EditorHandlers::SliderB_Change() {
-    colourSliderChange(StyleKey::SliderValueB, QStringLiteral("B"));
+    colourSliderChange(StyleKey::SliderValueB);
 }
 
 void EditorHandlers::SliderN_Change() {
@@ -118,12 +121,7 @@ void EditorHandlers::SliderN_Change() {
     // The level box stores N and redraws when its text changes.
     const int v = takeSlider(r);
     redraw();
-    if (v >= 0 && v <= 127)
-        r.rangeLabel->setText(QStringLiteral("N"));
-    else if (v >= 128 && v <= 255)
-        r.rangeLabel->setText(QStringLiteral("W"));
-    else if (v >= 256 && v <= 512)
-        r.rangeLabel->setText(QStringLiteral("W-XT"));
+    showRange(r, v);
 }
 
 void EditorHandlers::txtN_Change() {

@@ -76,7 +76,9 @@ private:
     const SliderRow& row(StyleKey key) const;
     // The slider's value into the state and the value box.
     int takeSlider(const SliderRow& row);
-    void colourSliderChange(StyleKey key, const QString& letter);
+    // The row's range label names the range of its value.
+    static void showRange(const SliderRow& row, int value);
+    void colourSliderChange(StyleKey key);
     void lineSliderChange(StyleKey key);
     void moreXSliderChange(StyleKey key);
     // The include box enables the row's extended-range box.
