@@ -35,18 +35,9 @@ vb::Integer* drawingValue(module1::GradientStyle& drawing, StyleKey key) {
 }
 
 StatementInput statementInput(const EditorState& state) {
-    const module1::GradientStyle& s = state.drawing;
     StatementInput in;
     in.objName = state.objName;
-    in.r = s.R;
-    in.g = s.G;
-    in.b = s.B;
-    in.n = s.N;
-    in.band = s.Band;
-    in.start = s.Start;
-    in.stop = s.Stop;
-    in.modLine = s.ModLine;
-    in.autoRedraw = s.AutoRedraw;
+    in.drawing = state.drawing;
     in.moreXR = state.slider(StyleKey::MoreXR);
     in.moreXG = state.slider(StyleKey::MoreXG);
     in.moreXB = state.slider(StyleKey::MoreXB);

@@ -82,14 +82,7 @@ std::optional<StatementValues> statementValues(const StatementInput& in) {
         return std::nullopt;
     StatementValues values;
     module1::GradientStyle& s = values.style;
-    s.R = in.r;
-    s.G = in.g;
-    s.B = in.b;
-    s.N = in.n;
-    s.Band = in.band;
-    s.Start = in.start;
-    s.Stop = in.stop;
-    s.ModLine = in.modLine;
+    s = in.drawing;
     s.AutoRedraw = vb::True;
     // The divisors as the statement writes them; the procedure clamps them.
     s.MoreXR = static_cast<vb::Integer>(std::clamp<vb::Long>(in.moreXR, -32768, 32767));

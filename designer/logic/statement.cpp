@@ -11,17 +11,18 @@ std::optional<QString> buildStatement(const StatementInput& in) {
         stop = in.objName + QStringLiteral(".ScaleHeight");
         break;
     case StopMethod::Manual:
-        stop = QString::number(in.stop);
+        stop = QString::number(in.drawing.Stop);
         break;
     case StopMethod::None:
         return std::nullopt;
     }
     const QString sep = QStringLiteral(", ");
     QString s = QStringLiteral("Ombrelo ") + in.objName;
-    for (int v : {in.r, in.g, in.b, in.n, in.band, in.start})
+    const module1::GradientStyle& d = in.drawing;
+    for (int v : {d.R, d.G, d.B, d.N, d.Band, d.Start})
         s += sep + QString::number(v);
-    s += sep + stop + sep + QString::number(in.modLine);
-    s += sep + (in.autoRedraw != 0 ? QStringLiteral("True") : QStringLiteral("False"));
+    s += sep + stop + sep + QString::number(d.ModLine);
+    s += sep + (d.AutoRedraw != 0 ? QStringLiteral("True") : QStringLiteral("False"));
     for (vb::Long v : {in.moreXR, in.moreXG, in.moreXB})
         s += sep + QString::number(v);
     return s;

@@ -3,6 +3,7 @@
 // own application, and the drawing-time text shown beside the preview.
 
 #include "core/vb.h"
+#include "module1/gradientstyle.h"
 
 #include <QString>
 
@@ -15,8 +16,9 @@ enum class StopMethod { None, TargetHeight, Manual };
 
 struct StatementInput {
     QString objName; // exactly as typed, possibly empty
-    vb::Integer r = 0, g = 0, b = 0, n = 0, band = 0, start = 0, stop = 0, modLine = 0;
-    vb::Integer autoRedraw = 0;
+    // The values as the preview paints them, but for the divisors: those
+    // below are the statement's.
+    module1::GradientStyle drawing;
     // The divisors as the MoreX sliders show them, not as the drawing left them.
     vb::Long moreXR = 1, moreXG = 1, moreXB = 1;
     StopMethod stopMethod = StopMethod::None;

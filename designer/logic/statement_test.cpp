@@ -9,13 +9,14 @@ namespace {
 StatementInput greyStyle() {
     StatementInput in;
     in.objName = QStringLiteral("[OBJECT]");
-    in.r = in.g = in.b = 138;
-    in.n = 236;
-    in.band = 50;
-    in.start = 0;
-    in.stop = 2895;
-    in.modLine = 1;
-    in.autoRedraw = -1;
+    module1::GradientStyle& d = in.drawing;
+    d.R = d.G = d.B = 138;
+    d.N = 236;
+    d.Band = 50;
+    d.Start = 0;
+    d.Stop = 2895;
+    d.ModLine = 1;
+    d.AutoRedraw = -1;
     in.stopMethod = StopMethod::TargetHeight;
     return in;
 }
@@ -37,8 +38,8 @@ TEST(Statement, ManualFormPassesStopAndSliderDivisors) {
     StatementInput in = greyStyle();
     in.objName = QStringLiteral("Picture1");
     in.stopMethod = StopMethod::Manual;
-    in.stop = 3000;
-    in.autoRedraw = 0;
+    in.drawing.Stop = 3000;
+    in.drawing.AutoRedraw = 0;
     in.moreXR = 2;
     in.moreXG = 3;
     in.moreXB = 4;
@@ -51,8 +52,8 @@ TEST(Statement, EmptyNameNegativeValuesAndNoStopMethod) {
     StatementInput in = greyStyle();
     in.objName.clear();
     in.stopMethod = StopMethod::Manual;
-    in.start = -5;
-    in.autoRedraw = 1; // any non-zero value is true
+    in.drawing.Start = -5;
+    in.drawing.AutoRedraw = 1; // any non-zero value is true
     EXPECT_EQ(buildStatement(in),
               QStringLiteral("Ombrelo , 138, 138, 138, 236, 50, -5, 2895, 1, True, 1, 1, 1"));
     in.stopMethod = StopMethod::None;

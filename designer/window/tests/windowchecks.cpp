@@ -329,15 +329,16 @@ QStringList WindowChecks::stateProblems() {
 QString WindowChecks::expectedStatement() const {
     StatementInput in;
     in.objName = f_.edit("txtObjName")->text();
-    in.r = f_.slider("SliderR")->value();
-    in.g = f_.slider("SliderG")->value();
-    in.b = f_.slider("SliderB")->value();
-    in.n = f_.slider("SliderN")->value();
-    in.band = f_.slider("SliderBand")->value();
-    in.start = f_.slider("SliderStart")->value();
-    in.stop = f_.window().currentStyle().Stop;
-    in.modLine = f_.slider("SliderModLine")->value();
-    in.autoRedraw = f_.check("Check3")->isChecked() ? vb::True : vb::False;
+    module1::GradientStyle& d = in.drawing;
+    d.R = f_.slider("SliderR")->value();
+    d.G = f_.slider("SliderG")->value();
+    d.B = f_.slider("SliderB")->value();
+    d.N = f_.slider("SliderN")->value();
+    d.Band = f_.slider("SliderBand")->value();
+    d.Start = f_.slider("SliderStart")->value();
+    d.Stop = f_.window().currentStyle().Stop;
+    d.ModLine = f_.slider("SliderModLine")->value();
+    d.AutoRedraw = f_.check("Check3")->isChecked() ? vb::True : vb::False;
     in.moreXR = f_.slider("SliderMR")->value();
     in.moreXG = f_.slider("SliderMG")->value();
     in.moreXB = f_.slider("SliderMB")->value();
