@@ -11,7 +11,6 @@ namespace designer {
 
 namespace {
 const QString kProfileName = QStringLiteral("Draw.ini");
-const QString kAppSubfolder = QStringLiteral("ombrelo");
 } // namespace
 
 QString chooseProfilePath(const QString& programFolder, const QString& dataHome) {
@@ -19,7 +18,7 @@ QString chooseProfilePath(const QString& programFolder, const QString& dataHome)
     if (!programFolder.isEmpty() && folder.isDir() && folder.isWritable() &&
         !isSystemProgramFolder(programFolder))
         return QDir(programFolder).filePath(kProfileName);
-    const QString ownData = QDir(dataHome).filePath(kAppSubfolder);
+    const QString ownData = QDir(dataHome).filePath(kDataSubfolder);
     QDir().mkpath(ownData);
     return QDir(ownData).filePath(kProfileName);
 }
@@ -34,7 +33,7 @@ QString defaultProfilePath() {
     for (const QString& folder :
          QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         if (QDir::cleanPath(folder) != QDir::cleanPath(dataHome))
-            starters.append(QDir(folder).filePath(kAppSubfolder));
+            starters.append(QDir(folder).filePath(kDataSubfolder));
     seedStarterStyles(findStarterStyles(starters), profile);
     return profile;
 }

@@ -8,6 +8,10 @@
 
 namespace designer {
 
+// The designer's own folder under a data folder (the user's, where the
+// styles, the wallpaper bitmap and the like go, or a system one).
+inline const QString kDataSubfolder = QStringLiteral("ombrelo");
+
 // A system folder: a standard folder of programs (/usr/bin and the like) or
 // the bin/ of an installed layout, which has the designer's read-only data
 // in ../share/ombrelo. The user's files never go there, whoever runs it.

@@ -1,6 +1,7 @@
 #include "window/wallpaper.h"
 
 #include "logic/stopheight.h"
+#include "logic/userfiles.h"
 #include "module1/ombrelo.h"
 #include "picturebox/picturebox.h"
 #include "wallpaper/wallpaperservice.h"
@@ -50,7 +51,7 @@ ScreenGeometry screenGeometryOf(const QWidget& widget) {
 
 QString defaultWallpaperFolder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("ombrelo"));
+        .filePath(kDataSubfolder);
 }
 
 WallpaperHandler::WallpaperHandler(WallpaperParts parts)

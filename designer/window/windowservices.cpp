@@ -13,13 +13,13 @@ namespace designer {
 
 namespace {
 const QString kProcedureName = QStringLiteral("Function Ombrelo.fnc");
-const QString kAppSubfolder = QStringLiteral("ombrelo");
 } // namespace
 
 QString findProcedureSource(const QString& programFolder, const QStringList& dataFolders) {
     QStringList candidates{QDir(programFolder).filePath(kProcedureName)};
     for (const QString& folder : dataFolders)
-        candidates.append(QDir(folder).filePath(kAppSubfolder + QLatin1Char('/') + kProcedureName));
+        candidates.append(
+            QDir(folder).filePath(kDataSubfolder + QLatin1Char('/') + kProcedureName));
     for (const QString& candidate : candidates)
         if (QFileInfo(candidate).isFile())
             return candidate;
