@@ -5,6 +5,7 @@
 
 #include "services/clipboard.h"
 #include "window/tests/windowfixture.h"
+#include "window/tests/x11tools.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,43 +15,17 @@
 #include <QTest>
 #include <QTimer>
 
+using designer::test::clickThroughServer;
+using designer::test::pastedElsewhere;
 using designer::test::sunsetSection;
 using designer::test::WindowFixture;
 
 namespace {
 
-// A click through the X server (xdotool), as the user's hand gives it: the
-// program takes the clipboard with the time of that click.
+// A click through the X server, as the user's hand gives it: the program
+// takes the clipboard with the time of that click.
 bool clickCentre(QWidget* widget) {
-    const QPoint at = widget->mapToGlobal(widget->rect().center());
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                   QStringLiteral("click"), QStringLiteral("1")});
-    if (!xdotool.waitForStarted(5000))
-        return false;
-    const bool done =
-        QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000);
-    // Let the click arrive and its handler run.
-    QTest::qWait(100);
-    return done && xdotool.exitCode() == 0;
-}
-
-// What another program reads from the clipboard as text. The designer
-// answers it from its event loop, which runs while this waits.
-QByteArray pastedElsewhere() {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"),
-                {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    if (!xclip.waitForStarted(5000))
-        return "<xclip did not start>";
-    (void)QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000);
-    if (xclip.state() != QProcess::NotRunning) {
-        xclip.kill();
-        xclip.waitForFinished(1000);
-        return "<xclip did not finish>";
-    }
-    return xclip.readAllStandardOutput();
+    return clickThroughServer(widget->mapToGlobal(widget->rect().center()));
 }
 
 // Puts text on the clipboard from another program, which keeps it there.

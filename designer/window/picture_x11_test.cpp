@@ -7,50 +7,17 @@
 #include "services/clipboard.h"
 #include "window/preview.h"
 #include "window/tests/windowfixture.h"
+#include "window/tests/x11tools.h"
 #include "window/wallpaper.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
+using designer::test::clickThroughServer;
+using designer::test::pastedElsewhere;
 using designer::test::WindowFixture;
-
-namespace {
-
-bool xdotoolClick(QPoint at, int button) {
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                   QStringLiteral("click"), QString::number(button)});
-    if (!xdotool.waitForStarted(5000))
-        return false;
-    const bool done =
-        QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 10000);
-    QTest::qWait(100);
-    return done && xdotool.exitCode() == 0;
-}
-
-// The PNG another program reads from the clipboard; the designer answers it
-// from its event loop, which runs while this waits.
-QByteArray pastedPng() {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"),
-                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                 QStringLiteral("image/png"), QStringLiteral("-o")});
-    if (!xclip.waitForStarted(5000))
-        return {};
-    (void)QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 30000);
-    if (xclip.state() != QProcess::NotRunning) {
-        xclip.kill();
-        xclip.waitForFinished(1000);
-        return {};
-    }
-    return xclip.readAllStandardOutput();
-}
-
-} // namespace
 
 class PictureX11Test : public QObject {
     Q_OBJECT
@@ -75,17 +42,18 @@ void PictureX11Test::anotherProgramPastesTheCopiedPicture() {
     f.start();
 
     QWidget* preview = f.child<QWidget>("Picture2");
-    QVERIFY(xdotoolClick(preview->mapToGlobal(preview->rect().center()), 3));
+    QVERIFY(clickThroughServer(preview->mapToGlobal(preview->rect().center()), 3));
     QMenu* menu = f.child<QMenu>("PreviewMenu");
     QVERIFY(menu);
     QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }, 5000));
     QAction* copy = menu->actions().value(1);
     QVERIFY(copy);
     QCOMPARE(copy->text(), QStringLiteral("Copy Picture"));
-    QVERIFY(xdotoolClick(menu->mapToGlobal(menu->actionGeometry(copy).center()), 1));
+    QVERIFY(clickThroughServer(menu->mapToGlobal(menu->actionGeometry(copy).center()), 1));
     QVERIFY(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 5000));
 
-    const QImage pasted = QImage::fromData(pastedPng(), "PNG");
+    const QImage pasted =
+        QImage::fromData(pastedElsewhere(QStringLiteral("image/png"), 30000), "PNG");
     const QSize screen = designer::screenGeometryOf(f.window()).devicePixels();
     QCOMPARE(pasted.size(), screen);
     const std::optional<designer::StatementValues> values = f.window().preview().statementValues();
