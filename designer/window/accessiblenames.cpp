@@ -74,20 +74,20 @@ constexpr std::array kNamed = {
 // stand-in label), or by the tool tip of a picture button.
 struct FrameNaming {
     const char* frame;
-    const char* caption; // the hosted control whose caption names the frame
+    Hosted caption; // the hosted control whose caption names the frame
     const char* description;
 };
 
 constexpr std::array kFrames = {
-    FrameNaming{"asxToolbar4", "Command3", "Makes a random gradient"},
-    FrameNaming{"asxToolbar2", "Command2", ""},
-    FrameNaming{"asxToolbar12", "RndStyle", "Loads a random saved style"},
-    FrameNaming{"asxToolbar5", "Command5", ""},
-    FrameNaming{"cmdFullScreen", "Velmira13", ""},
-    FrameNaming{"asxToolbar15", "Velmira12", ""},
-    FrameNaming{"button", "cmdCopy", "Copies the statement"},
-    FrameNaming{"asxToolbar13", "Command4", "Copies the source code of the procedure"},
-    FrameNaming{"Command1", "Velmira14", ""},
+    FrameNaming{"asxToolbar4", Hosted::Command3, "Makes a random gradient"},
+    FrameNaming{"asxToolbar2", Hosted::Command2, ""},
+    FrameNaming{"asxToolbar12", Hosted::RndStyle, "Loads a random saved style"},
+    FrameNaming{"asxToolbar5", Hosted::Command5, ""},
+    FrameNaming{"cmdFullScreen", Hosted::Velmira13, ""},
+    FrameNaming{"asxToolbar15", Hosted::Velmira12, ""},
+    FrameNaming{"button", Hosted::cmdCopy, "Copies the statement"},
+    FrameNaming{"asxToolbar13", Hosted::Command4, "Copies the source code of the procedure"},
+    FrameNaming{"Command1", Hosted::Velmira14, ""},
 };
 
 struct LampNaming {
@@ -126,7 +126,7 @@ void nameMainWindowControls(QWidget& form, const HostedControls& hosted) {
     for (const Naming& entry : kNamed)
         name(child(form, entry.control), QString::fromUtf8(entry.name), entry.description);
     for (const FrameNaming& entry : kFrames) {
-        const QString caption = hosted.caption(QString::fromLatin1(entry.caption));
+        const QString caption = hosted.caption(entry.caption);
         name(child(form, entry.frame), caption.simplified(), entry.description);
     }
     // The picture buttons' frames are named as the buttons they hold.

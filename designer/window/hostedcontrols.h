@@ -76,6 +76,7 @@ public:
     QWidget* widget(Hosted control) const { return widget(hostedName(control)); }
     bool isHosted(Hosted control) const { return isHosted(hostedName(control)); }
     void setCaption(Hosted control, const QString& text) { setCaption(hostedName(control), text); }
+    QString caption(Hosted control) const { return caption(hostedName(control)); }
     void setEnabled(Hosted control, bool enabled) { setEnabled(hostedName(control), enabled); }
     void onClick(Hosted control, std::function<void()> handler) {
         onClick(hostedName(control), std::move(handler));
