@@ -9,6 +9,7 @@
 #include "window/editorundo.h"
 #include "window/stylecombo.h"
 #include "window/tests/useractions.h"
+#include "window/tests/windowchecks.h"
 #include "window/tests/windowfixture.h"
 
 #include <QLineEdit>
@@ -30,34 +31,12 @@ private slots:
 
 namespace {
 
-// The sliders' names by key, as the form names them.
-const std::pair<designer::StyleKey, const char*> kSliders[] = {
-    {designer::StyleKey::SliderValueR, "SliderR"},
-    {designer::StyleKey::SliderValueG, "SliderG"},
-    {designer::StyleKey::SliderValueB, "SliderB"},
-    {designer::StyleKey::SliderValueN, "SliderN"},
-    {designer::StyleKey::SliderValueStart, "SliderStart"},
-    {designer::StyleKey::SliderValueStop, "SliderStop"},
-    {designer::StyleKey::SliderValueBand, "SliderBand"},
-    {designer::StyleKey::ModLine, "SliderModLine"},
-    {designer::StyleKey::MoreXR, "SliderMR"},
-    {designer::StyleKey::MoreXG, "SliderMG"},
-    {designer::StyleKey::MoreXB, "SliderMB"},
-};
-
 // The state holds what the controls show, and the statement shown is the
 // state's.
 void checkStateMatches(WindowFixture& f) {
-    const designer::EditorState& state = f.window().editorState();
-    for (const auto& [key, name] : kSliders)
-        QCOMPARE(state.slider(key), f.slider(name)->value());
-    const bool height = f.child<QRadioButton>("OptStop_0")->isChecked();
-    const bool manual = f.child<QRadioButton>("OptStop_1")->isChecked();
-    QCOMPARE(state.stopMethod, height   ? designer::StopMethod::TargetHeight
-                               : manual ? designer::StopMethod::Manual
-                                        : designer::StopMethod::None);
-    QCOMPARE(state.objName, f.edit("txtObjName")->text());
-    if (const auto statement = designer::buildStatement(state))
+    const QStringList problems = designer::test::editorStateProblems(f);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    if (const auto statement = designer::buildStatement(f.window().editorState()))
         QCOMPARE(f.edit("txtFunction")->text(), *statement);
 }
 
@@ -71,7 +50,7 @@ void EditorTest::stateFollowsTheControls() {
     f.start();
     checkStateMatches(f);
     // Every slider moved by the user, each divisor to its end.
-    for (const auto& [key, name] : kSliders) {
+    for (const auto& [key, name] : designer::test::kSliderNames) {
         QSlider* slider = f.slider(name);
         if (!slider->isEnabled())
             continue;

@@ -220,7 +220,7 @@ WindowChecks::WindowChecks(WindowFixture& fixture, double clockStep)
 
 QStringList WindowChecks::afterEveryAction() {
     QStringList problems = editorProblems();
-    problems += stateProblems();
+    problems += editorStateProblems(f_);
     problems += statementProblems();
     problems += previewProblems();
     problems += libraryProblems();
@@ -294,34 +294,23 @@ QStringList WindowChecks::editorProblems() {
 }
 
 // The window's editor state holds what its controls show.
-QStringList WindowChecks::stateProblems() {
+QStringList editorStateProblems(WindowFixture& f) {
     QStringList problems;
-    const EditorState& state = f_.window().editorState();
-    const std::pair<StyleKey, const char*> sliders[] = {{StyleKey::SliderValueR, "SliderR"},
-                                                        {StyleKey::SliderValueG, "SliderG"},
-                                                        {StyleKey::SliderValueB, "SliderB"},
-                                                        {StyleKey::SliderValueN, "SliderN"},
-                                                        {StyleKey::SliderValueStart, "SliderStart"},
-                                                        {StyleKey::SliderValueStop, "SliderStop"},
-                                                        {StyleKey::SliderValueBand, "SliderBand"},
-                                                        {StyleKey::ModLine, "SliderModLine"},
-                                                        {StyleKey::MoreXR, "SliderMR"},
-                                                        {StyleKey::MoreXG, "SliderMG"},
-                                                        {StyleKey::MoreXB, "SliderMB"}};
-    for (const auto& [key, name] : sliders)
-        if (state.slider(key) != f_.slider(name)->value())
+    const EditorState& state = f.window().editorState();
+    for (const auto& [key, name] : kSliderNames)
+        if (state.slider(key) != f.slider(name)->value())
             problems << QStringLiteral("the state holds %1 for %2, which shows %3")
                             .arg(state.slider(key))
                             .arg(QLatin1String(name))
-                            .arg(f_.slider(name)->value());
+                            .arg(f.slider(name)->value());
     StopMethod shown = StopMethod::None;
-    if (f_.child<QRadioButton>("OptStop_0")->isChecked())
+    if (f.child<QRadioButton>("OptStop_0")->isChecked())
         shown = StopMethod::TargetHeight;
-    else if (f_.child<QRadioButton>("OptStop_1")->isChecked())
+    else if (f.child<QRadioButton>("OptStop_1")->isChecked())
         shown = StopMethod::Manual;
     if (state.stopMethod != shown)
         problems << QStringLiteral("the state's stop method is not the options'");
-    if (state.objName != f_.edit("txtObjName")->text())
+    if (state.objName != f.edit("txtObjName")->text())
         problems << QStringLiteral("the state's object name is '%1'").arg(state.objName);
     return problems;
 }

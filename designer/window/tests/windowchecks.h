@@ -11,9 +11,29 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace designer::test {
 
 class WindowFixture;
+
+// The editor's slider of each number key, by the name the form gives it.
+inline constexpr std::pair<StyleKey, const char*> kSliderNames[] = {
+    {StyleKey::SliderValueR, "SliderR"},
+    {StyleKey::SliderValueG, "SliderG"},
+    {StyleKey::SliderValueB, "SliderB"},
+    {StyleKey::SliderValueN, "SliderN"},
+    {StyleKey::SliderValueStart, "SliderStart"},
+    {StyleKey::SliderValueStop, "SliderStop"},
+    {StyleKey::SliderValueBand, "SliderBand"},
+    {StyleKey::ModLine, "SliderModLine"},
+    {StyleKey::MoreXR, "SliderMR"},
+    {StyleKey::MoreXG, "SliderMG"},
+    {StyleKey::MoreXB, "SliderMB"}};
+
+// Where the window's editor state differs from what its controls show (the
+// sliders, the stop-method options, the object name); one line each.
+QStringList editorStateProblems(WindowFixture& f);
 
 // Draw.ini as a user's library must be: every line a section line, a key
 // line or blank; every section a whole style (the fourteen keys once each,
@@ -51,7 +71,6 @@ public:
 
 private:
     QStringList editorProblems();
-    QStringList stateProblems();
     QStringList statementProblems();
     QStringList previewProblems();
     QStringList libraryProblems();
